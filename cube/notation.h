@@ -1,0 +1,37 @@
+// Reader for the move notation of log lines and macro texts.
+//
+// A text starts with its move part: move names ("Rx", "Ry2", "Lz-"), blanks
+// that only align, and brackets "( ... )" of moves, each either followed by
+// a full-width repeat count and "乗" ("(Rx-RyLz)５乗": five times) or
+// performed once. Whatever follows the move part (a label such as
+// "A1<->A3", "4<-49", "C5→C41" or "cross4･24") is not performed; the reader
+// stops in front of it and says where.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+#include "cube/moves.h"
+
+namespace rq51 {
+
+struct MacroReading {
+  std::vector<Move> moves;  // in the order performed, brackets expanded
+  FaceletMap map;           // the map of `moves`
+  size_t stop = 0;          // byte offset of the first thing that is not a move
+  bool malformed = false;   // a bracket that does not close on moves alone
+};
+
+struct NotationOptions {
+  // Also take "Rx3" for the third power, as the trial buttons name it.
+  bool accept_power3 = false;
+};
+
+MacroReading ReadMacroText(std::string_view text, NotationOptions options = {});
+
+// The moves of several log lines read one after the other, as a table row
+// that spans lines performs them.
+MacroReading ReadMacroLines(const std::vector<std::string_view>& lines);
+
+}  // namespace rq51

@@ -1,0 +1,97 @@
+// The frame every solver step runs in. A step is a phase: read one key from
+// the cube, pick at most one table row, log its lines, apply its map,
+// redraw. Headings, status lines and re-holding the cube are options of the
+// same frame.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "cube/moves.h"
+#include "cube/state_table.h"
+
+namespace rq51 {
+
+class SolverWindow;
+
+// A table row as written in a solver's source: its key and its log lines,
+// exactly as the list shows them. The turns are read from the lines; a row
+// whose text cannot carry its turns gives them in `turns` (log notation) and
+// a test proves the two agree.
+struct RowSpec {
+  int key;
+  std::vector<std::string_view> lines;
+  std::string_view turns = {};
+};
+
+struct TableRow {
+  int key;
+  std::vector<std::string_view> lines;
+  std::vector<Move> moves;
+  FaceletMap map;
+};
+
+// The rows of one phase, in the order they are tested; maps are read from
+// the texts once, when the table is built.
+class StageTable {
+ public:
+  StageTable(std::initializer_list<RowSpec> rows);
+  explicit StageTable(const std::vector<RowSpec>& rows);
+  const TableRow* Find(int key) const;
+  const std::vector<TableRow>& rows() const { return rows_; }
+
+ private:
+  std::vector<TableRow> rows_;
+};
+
+// The moves a row performs: its `turns` when given, else those of its lines.
+std::vector<Move> MovesOfRow(const RowSpec& spec);
+
+// A line chosen by whether the key has its "nothing to do" value, logged
+// after the headings and before the row lines.
+struct StatusLine {
+  int settled_key;
+  std::string_view when_settled;
+  std::string_view otherwise;
+};
+
+using KeyFunction = std::function<int(const StateTable&)>;
+
+struct Phase {
+  KeyFunction key;
+  const StageTable* table = nullptr;
+  std::vector<std::string_view> headings;  // always logged, first
+  std::optional<StatusLine> status;
+};
+
+// Turning the cube over: the faces take the colours now at `centre_for_face`
+// (face 1's colour from the first position, ...), every sticker gets the code
+// of its colour's face, cubies are identified again, the net is redrawn and
+// then `turn` turns the whole cube.
+struct ReHold {
+  std::array<int, 6> centre_for_face;
+  FaceletMap turn;
+};
+
+using Step = std::variant<Phase, ReHold>;
+
+struct Stage {
+  std::string_view button;
+  std::string_view caption;
+  int list_box;  // 0 for a stage that logs nothing
+  std::vector<Step> steps;
+};
+
+// The key PositionOfHome(target): a placement step.
+Phase PlacementPhase(int target, const StageTable& table);
+
+void RunPhase(SolverWindow& window, const Phase& phase, int list_box);
+void RunReHold(SolverWindow& window, const ReHold& rehold);
+void RunStage(SolverWindow& window, const Stage& stage);
+// Every stage in order, as if their buttons were pressed one after another.
+void RunAllStages(SolverWindow& window, const std::vector<Stage>& stages);
+
+}  // namespace rq51
