@@ -14,6 +14,7 @@
 #include "cube/arrangement_check.h"
 #include "cube/moves.h"
 #include "cube/state_table.h"
+#include "shell/stage_button.h"
 #include "shell/window_variant.h"
 
 namespace rq51 {
@@ -43,16 +44,9 @@ struct CellRef {
   bool operator==(const CellRef&) const = default;
 };
 
-// A button a method adds to the window: its control name, caption and the
-// action its click runs.
-struct StageButton {
-  std::string name;
-  std::string caption;
-  std::function<void(class SolverWindow&)> on_click;
-};
-
 inline constexpr std::string_view kNotEntered = "色が，未入力です。";
-inline constexpr std::string_view kArrangementOk = "正しい配置と思われます。次ステップへ移って下さい。";
+inline constexpr std::string_view kArrangementOk =
+    "正しい配置と思われます。次ステップへ移って下さい。";
 inline constexpr std::string_view kArrangementWrong = "誤った配置です。再入力して下さい。";
 
 class SolverWindow {

@@ -12,6 +12,7 @@
 
 #include "cube/moves.h"
 #include "cube/state_table.h"
+#include "shell/stage_button.h"
 
 namespace rq51 {
 
@@ -93,5 +94,10 @@ void RunReHold(SolverWindow& window, const ReHold& rehold);
 void RunStage(SolverWindow& window, const Stage& stage);
 // Every stage in order, as if their buttons were pressed one after another.
 void RunAllStages(SolverWindow& window, const std::vector<Stage>& stages);
+
+// A button per stage, then the one-shot button `CES` captioned
+// `one_shot_caption` that runs them all. `stages` must outlive the buttons.
+std::vector<StageButton> ButtonsForStages(const std::vector<Stage>& stages,
+                                          std::string_view one_shot_caption);
 
 }  // namespace rq51

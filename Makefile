@@ -1,0 +1,50 @@
+# RQ51: `make run` starts the program, `make test` builds and runs every test.
+# Both install the Debian packages they need first (only what is missing).
+
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+BUILD ?= build
+ASAN_BUILD ?= build-asan
+
+.PHONY: all deps build run test test-release test-sanitizers bench screenshots format clean
+
+all: build
+
+deps:
+	@bash tools/install-deps.sh
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/rq51
+
+# Every test twice: an optimised build, and a build under AddressSanitizer
+# and UndefinedBehaviorSanitizer. Window tests run on Qt's offscreen
+# platform, so no display is needed.
+test: deps test-release test-sanitizers
+
+test-release: $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+$(ASAN_BUILD)/CMakeCache.txt:
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DRQ51_SANITIZE=ON -DRQ51_BUILD_BENCH=OFF
+
+test-sanitizers: $(ASAN_BUILD)/CMakeCache.txt
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	./$(BUILD)/bench/rq51_bench
+
+screenshots: build
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/rq51-screenshots docs/screenshots
+
+format:
+	clang-format -i $$(git ls-files '*.cc' '*.cpp' '*.h')
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)
