@@ -93,7 +93,7 @@ std::vector<StageButton> ButtonsForStages(const std::vector<Stage>& stages,
   for (const Stage& stage : stages) {
     const Stage* s = &stage;
     buttons.push_back({std::string(stage.button), std::string(stage.caption),
-                       [s](SolverWindow& window) { RunStage(window, *s); }});
+                       [s](SolverWindow& window) { RunStage(window, *s); }, stage.list_box});
   }
   const std::vector<Stage>* all = &stages;
   buttons.push_back({"CES", std::string(one_shot_caption),
