@@ -12,15 +12,15 @@ namespace rq51 {
 
 // The first rule an arrangement breaks, in the order they are tested.
 enum class ArrangementFault {
-  kReal,            // a real cube can look like this
-  kCounts,          // not nine "Y", or home numbers missing or repeated
-  kLetters,         // a cell without one of the six letters, or a letter not nine times
-  kFaceColours,     // centres not distinct and opposite / reference corner not three axes
-  kPieces,          // a corner or edge not recognised exactly once, or a mirrored corner
-  kCentres,         // centres not a rotation of the solved arrangement
-  kCornerTwist,     // corner twists do not sum to 0 mod 3
-  kEdgeFlip,        // an odd number of edges flipped
-  kParity,          // permutation parity impossible
+  kReal,         // a real cube can look like this
+  kCounts,       // not nine "Y", or home numbers missing or repeated
+  kLetters,      // a cell without one of the six letters, or a letter not nine times
+  kFaceColours,  // centres not distinct and opposite / reference corner not three axes
+  kPieces,       // a corner or edge not recognised exactly once, or a mirrored corner
+  kCentres,      // centres not a rotation of the solved arrangement
+  kCornerTwist,  // corner twists do not sum to 0 mod 3
+  kEdgeFlip,     // an odd number of edges flipped
+  kParity,       // permutation parity impossible
 };
 
 // A short English name of the fault, for logs and the command line.
@@ -30,5 +30,13 @@ std::string_view FaultName(ArrangementFault fault);
 // alone; `rule` decides how faces get their colours.
 ArrangementFault CheckRealArrangement(const std::array<std::string, kFaceletCount + 1>& colours,
                                       FaceColourRule rule);
+
+// The colour column of a table, index 1..54.
+std::array<std::string, kFaceletCount + 1> ColoursOf(const StateTable& table);
+
+// The whole verdict on an entry that has been read and identified: first the
+// counts of "Y" stickers and home numbers (kCounts), then the colours alone
+// as CheckRealArrangement does.
+ArrangementFault CheckEnteredArrangement(const StateTable& table, FaceColourRule rule);
 
 }  // namespace rq51

@@ -1,0 +1,253 @@
+#include "cube/arrangement_check.h"
+
+#include <algorithm>
+#include <array>
+
+namespace rq51 {
+
+namespace {
+
+using Colours = std::array<std::string, kFaceletCount + 1>;
+using Vector = std::array<int, 3>;
+
+// Outward normal of each face in a right-handed frame: x to the right, y to
+// the back, z to the top. Only the handedness matters: a real cubie keeps
+// the orientation of its stickers' normals wherever it is turned to.
+constexpr std::array<Vector, kFaceCount + 1> kNormal = {{
+    {0, 0, 0},
+    {0, -1, 0},  // 1 front
+    {0, 0, -1},  // 2 bottom
+    {0, 1, 0},   // 3 back
+    {0, 0, 1},   // 4 top
+    {-1, 0, 0},  // 5 left
+    {1, 0, 0},   // 6 right
+}};
+
+int Determinant(const Vector& a, const Vector& b, const Vector& c) {
+  return a[0] * (b[1] * c[2] - b[2] * c[1]) - a[1] * (b[0] * c[2] - b[2] * c[0]) +
+         a[2] * (b[0] * c[1] - b[1] * c[0]);
+}
+
+int Handedness(int face_a, int face_b, int face_c) {
+  return Determinant(kNormal[face_a], kNormal[face_b], kNormal[face_c]);
+}
+
+// 0 for the top-bottom axis, 1 for front-back, 2 for left-right.
+int AxisOf(int face) {
+  if (face == 2 || face == 4) return 0;
+  if (face == 1 || face == 3) return 1;
+  return 2;
+}
+
+// Parity of a permutation of 0..n-1: 0 even, 1 odd.
+template <size_t N>
+int Parity(const std::array<int, N>& perm) {
+  std::array<bool, N> seen{};
+  int transpositions = 0;
+  for (size_t start = 0; start < N; ++start) {
+    if (seen[start]) continue;
+    size_t length = 0;
+    for (size_t i = start; !seen[i]; i = static_cast<size_t>(perm[i])) {
+      seen[i] = true;
+      ++length;
+    }
+    transpositions += static_cast<int>(length) - 1;
+  }
+  return transpositions % 2;
+}
+
+// Ordered so that opposite colours are three apart.
+int LetterIndex(std::string_view letter) {
+  constexpr std::array<std::string_view, 6> kLetters = {"G", "R", "W", "B", "O", "Y"};
+  for (int i = 0; i < 6; ++i) {
+    if (kLetters[i] == letter) return i;
+  }
+  return -1;
+}
+
+// Index of the opposite pair a letter belongs to: G/B 0, R/O 1, W/Y 2.
+int PairOf(std::string_view letter) { return LetterIndex(letter) % 3; }
+
+// Which face each colour letter stands for, by the window's rule; false when
+// the rule cannot give all six faces distinct colours.
+bool FaceColours(const Colours& colours, FaceColourRule rule,
+                 std::array<std::string, kFaceCount + 1>& face_colour) {
+  if (rule == FaceColourRule::kCentre) {
+    for (int face = 1; face <= kFaceCount; ++face) face_colour[face] = colours[CentreOf(face)];
+    for (int face = 1; face <= kFaceCount; ++face) {
+      if (face_colour[OppositeFace(face)] != OppositeColour(face_colour[face])) return false;
+      for (int other = 1; other < face; ++other) {
+        if (face_colour[other] == face_colour[face]) return false;
+      }
+    }
+    return true;
+  }
+  const std::string& bottom = colours[18];
+  const std::string& back = colours[25];
+  const std::string& left = colours[45];
+  if (PairOf(bottom) == PairOf(back) || PairOf(bottom) == PairOf(left) ||
+      PairOf(back) == PairOf(left)) {
+    return false;
+  }
+  face_colour[2] = bottom;
+  face_colour[3] = back;
+  face_colour[5] = left;
+  face_colour[4] = std::string(OppositeColour(bottom));
+  face_colour[1] = std::string(OppositeColour(back));
+  face_colour[6] = std::string(OppositeColour(left));
+  return true;
+}
+
+struct Pieces {
+  std::array<int, 8> corner_in_slot{};  // index of the corner cubie in each slot
+  std::array<int, 12> edge_in_slot{};
+  int twist_sum = 0;
+  int flips = 0;
+};
+
+// Recognises every corner and edge from the faces its stickers show; false
+// when one is not a cubie, appears twice or is a mirror image. Also sums
+// the corner twists and counts the flipped edges.
+bool ReadPieces(const std::array<int, kFaceletCount + 1>& face, Pieces& pieces) {
+  const auto& corners = CornerSlots();
+  std::array<bool, 8> corner_seen{};
+  for (size_t s = 0; s < corners.size(); ++s) {
+    const auto& f = corners[s].facelets;
+    const int sum = FaceCode(face[f[0]]) + FaceCode(face[f[1]]) + FaceCode(face[f[2]]);
+    int cubie = -1;
+    for (size_t c = 0; c < corners.size(); ++c) {
+      if (corners[c].code_sum == sum) cubie = static_cast<int>(c);
+    }
+    if (cubie < 0 || corner_seen[cubie]) return false;
+    corner_seen[cubie] = true;
+    pieces.corner_in_slot[s] = cubie;
+    const int slot_hand = Handedness(FaceOf(f[0]), FaceOf(f[1]), FaceOf(f[2]));
+    if (Handedness(face[f[0]], face[f[1]], face[f[2]]) != slot_hand) return false;
+    // Walk the slot's stickers in one fixed sense of rotation, starting on
+    // its top or bottom facelet; the twist is the number of steps to the
+    // sticker that shows a top or bottom colour.
+    std::array<int, 3> ring = f;
+    if (slot_hand < 0) std::swap(ring[1], ring[2]);
+    while (AxisOf(FaceOf(ring[0])) != 0) std::rotate(ring.begin(), ring.begin() + 1, ring.end());
+    for (int k = 0; k < 3; ++k) {
+      if (AxisOf(face[ring[k]]) == 0) pieces.twist_sum += k;
+    }
+  }
+  const auto& edges = EdgeSlots();
+  std::array<bool, 12> edge_seen{};
+  for (size_t s = 0; s < edges.size(); ++s) {
+    const auto& f = edges[s].facelets;
+    const int sum = FaceCode(face[f[0]]) + FaceCode(face[f[1]]);
+    int cubie = -1;
+    for (size_t c = 0; c < edges.size(); ++c) {
+      if (edges[c].code_sum == sum) cubie = static_cast<int>(c);
+    }
+    if (cubie < 0 || edge_seen[cubie]) return false;
+    edge_seen[cubie] = true;
+    pieces.edge_in_slot[s] = cubie;
+    // An edge's reference sticker is the one on the top-bottom axis, else
+    // the one on the front-back axis; it is flipped when that sticker does
+    // not lie on the slot's reference facelet.
+    const int slot_axis = std::min(AxisOf(FaceOf(f[0])), AxisOf(FaceOf(f[1])));
+    const int cubie_axis = std::min(AxisOf(face[f[0]]), AxisOf(face[f[1]]));
+    const int reference = AxisOf(FaceOf(f[0])) == slot_axis ? f[0] : f[1];
+    if (AxisOf(face[reference]) != cubie_axis) ++pieces.flips;
+  }
+  return true;
+}
+
+// The centre at face k shows the colour of face centre[k]: true when that
+// is a turn of the whole cube (opposite faces stay opposite and the frame
+// keeps its handedness).
+bool CentresAreRotation(const std::array<int, kFaceCount + 1>& centre) {
+  for (int face = 1; face <= kFaceCount; ++face) {
+    if (centre[OppositeFace(face)] != OppositeFace(centre[face])) return false;
+  }
+  // Right (+x), back (+y) and top (+z) go to the columns of the rotation.
+  return Determinant(kNormal[centre[6]], kNormal[centre[3]], kNormal[centre[4]]) ==
+         Determinant(kNormal[6], kNormal[3], kNormal[4]);
+}
+
+}  // namespace
+
+std::string_view FaultName(ArrangementFault fault) {
+  switch (fault) {
+    case ArrangementFault::kReal:
+      return "real";
+    case ArrangementFault::kCounts:
+      return "counts";
+    case ArrangementFault::kLetters:
+      return "letters";
+    case ArrangementFault::kFaceColours:
+      return "face colours";
+    case ArrangementFault::kPieces:
+      return "pieces";
+    case ArrangementFault::kCentres:
+      return "centres";
+    case ArrangementFault::kCornerTwist:
+      return "corner twist";
+    case ArrangementFault::kEdgeFlip:
+      return "edge flip";
+    case ArrangementFault::kParity:
+      return "parity";
+  }
+  return "unknown";
+}
+
+ArrangementFault CheckRealArrangement(const Colours& colours, FaceColourRule rule) {
+  std::array<int, 6> letter_count{};
+  for (int i = 1; i <= kFaceletCount; ++i) {
+    const int letter = LetterIndex(colours[i]);
+    if (letter < 0) return ArrangementFault::kLetters;
+    ++letter_count[letter];
+  }
+  for (int count : letter_count) {
+    if (count != 9) return ArrangementFault::kLetters;
+  }
+
+  std::array<std::string, kFaceCount + 1> face_colour;
+  if (!FaceColours(colours, rule, face_colour)) return ArrangementFault::kFaceColours;
+  std::array<int, kFaceletCount + 1> face{};
+  for (int i = 1; i <= kFaceletCount; ++i) {
+    for (int k = 1; k <= kFaceCount; ++k) {
+      if (colours[i] == face_colour[k]) face[i] = k;
+    }
+  }
+
+  Pieces pieces;
+  if (!ReadPieces(face, pieces)) return ArrangementFault::kPieces;
+
+  std::array<int, kFaceCount + 1> centre{};
+  std::array<int, kFaceCount> centre_perm{};
+  for (int k = 1; k <= kFaceCount; ++k) {
+    centre[k] = face[CentreOf(k)];
+    centre_perm[k - 1] = centre[k] - 1;
+  }
+  if (rule == FaceColourRule::kReferenceCorner && !CentresAreRotation(centre)) {
+    return ArrangementFault::kCentres;
+  }
+
+  if (pieces.twist_sum % 3 != 0) return ArrangementFault::kCornerTwist;
+  if (pieces.flips % 2 != 0) return ArrangementFault::kEdgeFlip;
+
+  const int corner_parity = Parity(pieces.corner_in_slot);
+  const int edge_parity = Parity(pieces.edge_in_slot);
+  // With the centre rule the centres are the frame and stay put; with the
+  // reference corner they are cubies that the slice turns move.
+  const int centre_parity = rule == FaceColourRule::kCentre ? 0 : Parity(centre_perm);
+  if ((corner_parity + edge_parity + centre_parity) % 2 != 0) return ArrangementFault::kParity;
+  return ArrangementFault::kReal;
+}
+
+std::array<std::string, kFaceletCount + 1> ColoursOf(const StateTable& table) {
+  std::array<std::string, kFaceletCount + 1> colours;
+  for (int i = 1; i <= kFaceletCount; ++i) colours[i] = table.row(i).colour;
+  return colours;
+}
+
+ArrangementFault CheckEnteredArrangement(const StateTable& table, FaceColourRule rule) {
+  if (!table.CountsAreConsistent()) return ArrangementFault::kCounts;
+  return CheckRealArrangement(ColoursOf(table), rule);
+}
+
+}  // namespace rq51
