@@ -1,0 +1,47 @@
+// The permutation explorer window (TForm2): Qt widgets showing an Explorer
+// object. Clicks and typing go to the object; after every handler the
+// widgets are repainted from it.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "app/explorer.h"
+
+class QButtonGroup;
+class QLineEdit;
+class QRadioButton;
+class QTableWidget;
+
+namespace rq51 {
+
+class ExplorerWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  // FormCreate: builds the controls, hidden; the object has selected Rx and
+  // reset itself.
+  explicit ExplorerWindow(QWidget* parent = nullptr);
+
+  const Explorer& explorer() const { return explorer_; }
+
+  // Shows the object's state in the widgets.
+  void Render();
+
+ private:
+  void BuildNet();
+  void BuildWord();
+  void BuildTranslations();
+  void BuildPushButtons();
+  void BuildCycleTable();
+  void BuildLegend();
+  void BuildPictures();
+
+  Explorer explorer_;
+  std::array<QLineEdit*, kFaceletCount + 1> net_{};
+  QLineEdit* word_ = nullptr;
+  QButtonGroup* moves_ = nullptr;
+  QTableWidget* cycle_table_ = nullptr;
+};
+
+}  // namespace rq51
