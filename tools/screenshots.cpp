@@ -1,0 +1,117 @@
+// rq51-screenshots OUTDIR: renders each window of the program on Qt's
+// offscreen platform and saves it as a PNG file in OUTDIR.
+
+#include <QApplication>
+#include <QDir>
+#include <QTextStream>
+#include <QWidget>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "cube/facelets.h"
+#include "cube/moves.h"
+#include "ui/app_setup.h"
+#include "ui/solver_window_view.h"
+#include "ui/window_set.h"
+
+namespace {
+
+// One picture: the file it goes to, the window it shows and what to do with
+// the window's set before it is taken (press buttons, enter colours ...).
+struct Shot {
+  const char* file_name;
+  int form;
+  std::function<void(rq51::WindowSet&)> setup;
+};
+
+// Solver windows open maximised; pictures of them use a fixed size so that
+// they do not depend on the screen.
+constexpr QSize kSolverWindowSize(1600, 1000);
+
+// The TK-C window (TForm6) as its user sees it.
+rq51::SolverWindowView& TkcView(rq51::WindowSet& windows) {
+  return *static_cast<rq51::SolverWindowView*>(windows.window(6));
+}
+
+// Paints a scrambled cube into the TK-C grids the way a user does: a colour
+// button, then a left click on each cell of that colour.
+void PaintScrambledCube(rq51::WindowSet& windows) {
+  static const char* const kScramble[] = {"Rx",  "Ly3", "Rz2", "My",  "Lx", "Ry3",
+                                          "Mz2", "Rx3", "Lz",  "Ry2", "Mx", "Lz3"};
+  std::vector<rq51::Move> moves;
+  for (const char* name : kScramble) moves.push_back(*rq51::MoveFromName(name));
+  const rq51::FaceletMap scramble = rq51::MapOfMoves(moves);
+  // Front green, bottom red, back blue, top orange, left white, right yellow.
+  static const char* const kFaceLetters[] = {"", "G", "R", "B", "O", "W", "Y"};
+  rq51::SolverWindowView& view = TkcView(windows);
+  for (int k = 1; k <= rq51::kFaceletCount; ++k) {
+    const rq51::GridCell cell = rq51::FaceletGridCell(k);
+    view.window().ChooseColour(kFaceLetters[rq51::FaceOf(scramble(k))]);
+    view.window().GridMouseDown(cell.grid, rq51::MouseButton::kLeft, {cell.column, cell.row});
+  }
+  view.Render();
+}
+
+// Confirms the painted cube and switches the net's numbers on.
+void ConfirmEntry(rq51::WindowSet& windows) {
+  rq51::SolverWindowView& view = TkcView(windows);
+  view.window().ColoringClick();
+  view.window().NumtukeClick();
+  view.Render();
+}
+
+std::vector<Shot> Shots() {
+  return {
+      {"main.png", 1, nullptr},
+      {"explorer.png", 2, nullptr},
+      {"cf0.png", 3, nullptr},
+      {"cf.png", 4, nullptr},
+      {"lb.png", 5, nullptr},
+      {"tkc.png", 6, nullptr},
+      {"tkl.png", 7, nullptr},
+      // A scrambled cube painted into the grids, before and after its entry
+      // is confirmed.
+      {"tkc_painted.png", 6, PaintScrambledCube},
+      {"tkc_entered.png", 6, ConfirmEntry},
+  };
+}
+
+bool TakeShot(rq51::WindowSet& windows, const Shot& shot, const QDir& out_dir) {
+  QWidget* window = windows.window(shot.form);
+  if (window == nullptr) return false;
+  if (shot.setup) shot.setup(windows);
+  if (shot.form >= 3) {
+    window->setWindowState(Qt::WindowNoState);
+    window->resize(kSolverWindowSize);
+  }
+  window->show();
+  QApplication::processEvents();
+  const QString path = out_dir.filePath(QString::fromLatin1(shot.file_name));
+  const bool saved = window->grab().save(path, "PNG");
+  window->hide();
+  QTextStream(saved ? stdout : stderr) << (saved ? "saved " : "could not save ") << path << '\n';
+  return saved;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: rq51-screenshots OUTDIR\n");
+    return 2;
+  }
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  rq51::SetUpApplicationFont();
+
+  const QDir out_dir(QString::fromLocal8Bit(argv[1]));
+  if (!QDir().mkpath(out_dir.path())) {
+    std::fprintf(stderr, "cannot create %s\n", argv[1]);
+    return 1;
+  }
+  rq51::WindowSet windows;
+  bool all_saved = true;
+  for (const Shot& shot : Shots()) all_saved = TakeShot(windows, shot, out_dir) && all_saved;
+  return all_saved ? 0 : 1;
+}

@@ -1,0 +1,26 @@
+#ifndef RQ51_UI_PICTURES_H_
+#define RQ51_UI_PICTURES_H_
+
+#include <QPixmap>
+#include <QRectF>
+#include <QSize>
+
+class QPainter;
+
+namespace rq51 {
+
+// A solved cube seen from above, front and right: three faces in solid
+// colours, each with 3x3 stickers on a black body, centred in `area`.
+void PaintSolvedCube(QPainter& painter, const QRectF& area);
+
+// A line drawing of a 3x3x3 cube in oblique view: the edges and sticker lines
+// of the three visible faces drawn solid, the three hidden edges dotted.
+void PaintCubeLineDrawing(QPainter& painter, const QRectF& area);
+
+// The same pictures as pixmaps of the given size on a light background.
+QPixmap SolvedCubePicture(QSize size);
+QPixmap CubeLineDrawing(QSize size);
+
+}  // namespace rq51
+
+#endif  // RQ51_UI_PICTURES_H_
