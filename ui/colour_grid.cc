@@ -1,0 +1,133 @@
+#include "ui/colour_grid.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+namespace rq51 {
+
+namespace {
+
+QColor ToQColor(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+
+// Light text on the dark colours, dark text on the light ones.
+QColor TextColourOn(Rgb rgb) {
+  const int luminance = (299 * rgb.red + 587 * rgb.green + 114 * rgb.blue) / 1000;
+  return luminance < 110 ? Qt::white : Qt::black;
+}
+
+// Paints a cell in its own colour whether or not it is selected (a selection
+// highlight would hide the colour) and frames the selected cell instead.
+class CellDelegate : public QStyledItemDelegate {
+ public:
+  explicit CellDelegate(QTableWidget* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    painter->save();
+    const QVariant background = index.data(Qt::BackgroundRole);
+    painter->fillRect(option.rect,
+                      background.isValid() ? background.value<QBrush>() : QBrush(Qt::white));
+    const QVariant foreground = index.data(Qt::ForegroundRole);
+    painter->setPen(foreground.isValid() ? foreground.value<QBrush>().color() : QColor(Qt::black));
+    painter->drawText(option.rect, Qt::AlignCenter, index.data(Qt::DisplayRole).toString());
+    if (grid_->currentIndex() == index) {
+      QPen pen(QColor(255, 140, 0), 3);
+      pen.setJoinStyle(Qt::MiterJoin);
+      painter->setPen(pen);
+      painter->setBrush(Qt::NoBrush);
+      painter->drawRect(QRectF(option.rect).adjusted(1.5, 1.5, -1.5, -1.5));
+      painter->setPen(QPen(Qt::black, 1));
+      painter->drawRect(QRectF(option.rect).adjusted(3.5, 3.5, -3.5, -3.5));
+    }
+    painter->restore();
+  }
+
+ private:
+  QTableWidget* grid_;
+};
+
+}  // namespace
+
+Rgb RgbOfLetter(std::string_view letter) {
+  if (letter == "G") return ColourOfName("clGreen");
+  if (letter == "R") return ColourOfName("clRed");
+  if (letter == "B") return ColourOfName("clBlue");
+  if (letter == "O") return ColourOfName("clFuchsia");
+  if (letter == "Y") return ColourOfName("clYellow");
+  return kWhite;
+}
+
+ColourGrid::ColourGrid(PressHandler on_press, QWidget* parent)
+    : QTableWidget(3, 3, parent), on_press_(std::move(on_press)) {
+  horizontalHeader()->hide();
+  verticalHeader()->hide();
+  horizontalHeader()->setMinimumSectionSize(kCellSize);
+  verticalHeader()->setMinimumSectionSize(kCellSize);
+  horizontalHeader()->setDefaultSectionSize(kCellSize);
+  verticalHeader()->setDefaultSectionSize(kCellSize);
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setDragEnabled(false);
+  setItemDelegate(new CellDelegate(this));
+  for (int row = 0; row < 3; ++row) {
+    for (int column = 0; column < 3; ++column) {
+      auto* item = new QTableWidgetItem();
+      item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+      item->setTextAlignment(Qt::AlignCenter);
+      setItem(row, column, item);
+    }
+  }
+  const int side = 3 * kCellSize + 2 * frameWidth();
+  setFixedSize(side, side);
+}
+
+void ColourGrid::ShowCells(const std::array<std::array<std::string, 3>, 3>& cells,
+                           CellRef selected) {
+  for (int column = 0; column < 3; ++column) {
+    for (int row = 0; row < 3; ++row) {
+      const std::string& letter = cells[column][row];
+      const Rgb rgb = RgbOfLetter(letter);
+      QTableWidgetItem* cell = item(row, column);
+      const QString text = QString::fromStdString(letter);
+      if (cell->text() != text) cell->setText(text);
+      cell->setBackground(ToQColor(rgb));
+      cell->setForeground(TextColourOn(rgb));
+    }
+  }
+  if (currentRow() != selected.row || currentColumn() != selected.column) {
+    setCurrentCell(selected.row, selected.column);
+  }
+  viewport()->update();
+}
+
+void ColourGrid::mousePressEvent(QMouseEvent* event) {
+  MouseButton button;
+  switch (event->button()) {
+    case Qt::LeftButton:
+      button = MouseButton::kLeft;
+      // Selects the cell under the pointer before it is painted.
+      QTableWidget::mousePressEvent(event);
+      break;
+    case Qt::RightButton:
+      button = MouseButton::kRight;
+      break;
+    case Qt::MiddleButton:
+      button = MouseButton::kMiddle;
+      break;
+    default:
+      return;
+  }
+  event->accept();
+  const QModelIndex index = indexAt(event->position().toPoint());
+  const CellRef under_pointer =
+      index.isValid() ? CellRef{index.column(), index.row()} : CellRef{-1, -1};
+  if (on_press_) on_press_(button, under_pointer);
+}
+
+}  // namespace rq51

@@ -1,0 +1,455 @@
+#include "ui/solver_window_view.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <string_view>
+#include <utility>
+
+#include "app/solver_windows.h"
+#include "cube/facelets.h"
+#include "cube/moves.h"
+#include "ui/colour_grid.h"
+#include "ui/solver_pictures.h"
+
+namespace rq51 {
+
+namespace {
+
+constexpr char kColourGroupCaption[] = "色の選択";
+constexpr char kColoringCaption[] = "①．色の入力終了";
+constexpr char kTranslationsCaption[] = "自分で変換を試行する。";
+constexpr char kResetCaption[] = "Reset";
+constexpr char kNumtukeCaption[] = "番号を着ける。";
+constexpr char kListClearCaption[] = "このListをClear。";
+constexpr char kCloseCaption[] = "閉じる(&C)";
+
+struct ColourButton {
+  const char* name;
+  const char* caption;
+  const char* letter;
+};
+constexpr ColourButton kColourButtons[] = {
+    {"GreenBtn", "緑", "G"},        {"RedBtn", "赤", "R"},   {"BlueBtn", "青", "B"},
+    {"OrangeBtn", "オレンジ", "O"}, {"WhiteBtn", "白", "W"}, {"YellowBtn", "黄", "Y"},
+};
+
+// The list box each stage button logs to. Buttons not listed here (the
+// flip and the one-shot run) stand on their own between the lists.
+struct StageListPlace {
+  std::string_view button;
+  int list_box;
+};
+constexpr StageListPlace kStageLists[] = {
+    {"CC", 1},     {"EC", 2},     {"SC", 3},                            // CF-0, CF
+    {"Upper1", 1}, {"Upper2", 2}, {"Middle", 3},                        // TK-C, TK-L
+    {"CROSS", 1},  {"F2C", 2},    {"F2M", 3},    {"OL", 5}, {"PL", 6},  // LB
+};
+
+int ListBoxOfStage(std::string_view button) {
+  for (const StageListPlace& place : kStageLists) {
+    if (place.button == button) return place.list_box;
+  }
+  return 0;
+}
+
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
+QPushButton* MakeButton(const QString& name, const QString& caption, QWidget* parent) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  return button;
+}
+
+// Net cells are coloured through their palette only: a style sheet on a line
+// edit would make the style ignore the palette's base colour.
+void PaintNetCell(QLineEdit* cell, Rgb rgb) {
+  const QColor colour(rgb.red, rgb.green, rgb.blue);
+  QPalette palette = cell->palette();
+  if (palette.color(QPalette::Base) == colour) return;
+  palette.setColor(QPalette::Base, colour);
+  palette.setColor(QPalette::Window, colour);
+  const int luminance = (299 * rgb.red + 587 * rgb.green + 114 * rgb.blue) / 1000;
+  palette.setColor(QPalette::Text, luminance < 110 ? Qt::white : Qt::black);
+  cell->setPalette(palette);
+}
+
+void ShowLines(QListWidget* list, const std::vector<std::string>& lines) {
+  bool same = list->count() == static_cast<int>(lines.size());
+  for (int i = 0; same && i < list->count(); ++i) {
+    same = list->item(i)->text() == Text(lines[i]);
+  }
+  if (same) return;
+  // Lines are only ever appended or all cleared: keep what is already shown.
+  int keep = 0;
+  while (keep < list->count() && keep < static_cast<int>(lines.size()) &&
+         list->item(keep)->text() == Text(lines[keep])) {
+    ++keep;
+  }
+  while (list->count() > keep) delete list->takeItem(list->count() - 1);
+  for (size_t i = keep; i < lines.size(); ++i) list->addItem(Text(lines[i]));
+  list->scrollToBottom();
+}
+
+constexpr int kNetCellWidth = 40;
+constexpr int kNetCellHeight = 28;
+
+}  // namespace
+
+SolverWindowView::SolverWindowView(WindowKind kind, QWidget* parent)
+    : SolverWindowView(CreateSolverWindow(kind), parent) {}
+
+SolverWindowView::SolverWindowView(std::unique_ptr<SolverWindow> window, QWidget* parent)
+    : QWidget(parent), window_(std::move(window)) {
+  const WindowVariant& variant = window_->variant();
+  setObjectName(Text(variant.class_name));
+  setWindowTitle(Text(variant.title));
+
+  auto* layout = new QGridLayout(this);
+  layout->setHorizontalSpacing(18);
+  layout->setVerticalSpacing(10);
+  layout->addWidget(BuildColourEntry(), 0, 0, 2, 1, Qt::AlignTop);
+
+  auto* middle = new QVBoxLayout();
+  auto* label3 = MakeLabel(QStringLiteral("Label3"), QString(), this);
+  QStringList lines;
+  for (std::string_view line : variant.instructions) lines << Text(line);
+  label3->setText(lines.join(QLatin1Char('\n')));
+  middle->addWidget(label3);
+  middle->addSpacing(6);
+  middle->addWidget(BuildNet(), 0, Qt::AlignHCenter);
+  auto* net_buttons = new QHBoxLayout();
+  net_buttons->addStretch();
+  if (variant.has_numtuke) {
+    auto* numtuke = MakeButton(QStringLiteral("Numtuke"), QString::fromUtf8(kNumtukeCaption), this);
+    connect(numtuke, &QPushButton::clicked, this, [this] { Act(&SolverWindow::NumtukeClick); });
+    net_buttons->addWidget(numtuke);
+  }
+  if (variant.has_reset) {
+    auto* reset = MakeButton(QStringLiteral("Reset"), QString::fromUtf8(kResetCaption), this);
+    connect(reset, &QPushButton::clicked, this, [this] { Act(&SolverWindow::ResetClick); });
+    net_buttons->addWidget(reset);
+  }
+  net_buttons->addStretch();
+  middle->addLayout(net_buttons);
+  middle->addStretch();
+  layout->addLayout(middle, 0, 1);
+
+  layout->addWidget(BuildTrialPanel(), 0, 2, Qt::AlignTop);
+  layout->addWidget(BuildStageLists(), 1, 1, 1, 2);
+
+  auto* close = MakeButton(QStringLiteral("BitBtn1"), QString::fromUtf8(kCloseCaption), this);
+  close->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+  connect(close, &QPushButton::clicked, this, &QWidget::close);
+  layout->addWidget(close, 2, 2, Qt::AlignRight);
+
+  layout->setColumnStretch(2, 1);
+  layout->setRowStretch(1, 1);
+  Render();
+}
+
+SolverWindowView::~SolverWindowView() = default;
+
+void SolverWindowView::ShowFromMenu() {
+  showMaximized();
+  raise();
+  activateWindow();
+}
+
+QWidget* SolverWindowView::BuildColourEntry() {
+  const WindowVariant& variant = window_->variant();
+  auto* panel = new QWidget(this);
+  auto* column = new QVBoxLayout(panel);
+  column->setContentsMargins(0, 0, 0, 0);
+
+  auto* group = new QGroupBox(QString::fromUtf8(kColourGroupCaption), panel);
+  group->setObjectName(QStringLiteral("GroupBox1"));
+  auto* buttons = new QGridLayout(group);
+  int index = 0;
+  for (const ColourButton& colour : kColourButtons) {
+    auto* button = new QRadioButton(QString::fromUtf8(colour.caption), group);
+    button->setObjectName(QString::fromLatin1(colour.name));
+    const std::string letter = colour.letter;
+    connect(button, &QRadioButton::clicked, this,
+            [this, letter] { Act([&](SolverWindow& w) { w.ChooseColour(letter); }); });
+    colour_buttons_[letter] = button;
+    buttons->addWidget(button, index / 3, index % 3);
+    ++index;
+  }
+  column->addWidget(group);
+
+  column->addWidget(MakeLabel(QStringLiteral("Label1"), Text(variant.label1), panel));
+  column->addLayout(BuildGridGroup({4, 1, 6}, true));
+  column->addSpacing(4);
+  column->addWidget(MakeLabel(QStringLiteral("Label2"), Text(variant.label2), panel));
+  column->addLayout(BuildGridGroup({5, 3, 2}, false));
+  column->addSpacing(6);
+
+  auto* coloring =
+      MakeButton(QStringLiteral("Coloring"), QString::fromUtf8(kColoringCaption), panel);
+  connect(coloring, &QPushButton::clicked, this, [this] { Act(&SolverWindow::ColoringClick); });
+  column->addWidget(coloring);
+  label4_ = MakeLabel(QStringLiteral("Label4"), QString(), panel);
+  label4_->setWordWrap(true);
+  column->addWidget(label4_);
+  if (variant.kind != WindowKind::kCf0) {
+    column->addSpacing(8);
+    column->addWidget(BuildDecorations());
+  }
+  column->addStretch();
+  return panel;
+}
+
+// Front view: the top grid above the front grid, the right grid beside it.
+// Back view, as seen from inside the cube: the left grid beside the back
+// grid, the bottom grid below it. Neighbouring cells of two grids show
+// stickers of the same cubie.
+QLayout* SolverWindowView::BuildGridGroup(const std::array<int, 3>& grids, bool front_view) {
+  auto* row = new QHBoxLayout();
+  auto* cluster = new QGridLayout();
+  cluster->setSpacing(4);
+  const std::array<std::pair<int, int>, 3> places =
+      front_view ? std::array<std::pair<int, int>, 3>{{{0, 0}, {1, 0}, {1, 1}}}
+                 : std::array<std::pair<int, int>, 3>{{{0, 0}, {0, 1}, {1, 1}}};
+  for (int i = 0; i < 3; ++i) {
+    const int n = grids[i];
+    auto* grid = new ColourGrid(
+        [this, n](MouseButton button, CellRef cell) {
+          window_->GridMouseDown(n, button, cell);
+          Render();
+        },
+        this);
+    grid->setObjectName(QStringLiteral("StringGrid%1").arg(n));
+    connect(grid, &QTableWidget::currentCellChanged, this, [this, n](int row, int column) {
+      if (row >= 0 && column >= 0) window_->SelectCell(n, CellRef{column, row});
+    });
+    grids_[n] = grid;
+    cluster->addWidget(grid, places[i].first, places[i].second);
+  }
+  row->addLayout(cluster);
+  SolverPictureKind picture = SolverPictureKind::kFrontOutline;
+  if (!front_view) {
+    picture = window_->kind() == WindowKind::kCf0 ? SolverPictureKind::kInsideViewReference
+                                                  : SolverPictureKind::kInsideView;
+  }
+  row->addWidget(new SolverPicture(picture, QSize(140, 140), this), 0, Qt::AlignVCenter);
+  row->addStretch();
+  return row;
+}
+
+QWidget* SolverWindowView::BuildDecorations() {
+  auto* panel = new QWidget(this);
+  auto* pictures = new QGridLayout(panel);
+  pictures->setContentsMargins(0, 0, 0, 0);
+  pictures->setSpacing(4);
+  const QSize size(112, 104);
+  pictures->addWidget(new SolverPicture(SolverPictureKind::kGriddedFront, size, panel), 0, 0);
+  pictures->addWidget(new SolverPicture(SolverPictureKind::kGriddedBack, size, panel), 0, 1);
+  pictures->addWidget(new SolverPicture(SolverPictureKind::kLegendX, size, panel), 1, 0);
+  pictures->addWidget(new SolverPicture(SolverPictureKind::kLegendY, size, panel), 1, 1);
+  pictures->addWidget(new SolverPicture(SolverPictureKind::kLegendZ, size, panel), 1, 2);
+  if (window_->kind() == WindowKind::kLb) {
+    pictures->addWidget(new SolverPicture(SolverPictureKind::kUpsideDown, QSize(300, 110), panel),
+                        2, 0, 1, 3, Qt::AlignLeft);
+  }
+  return panel;
+}
+
+// Edit1 .. Edit54 on the cross-shaped net: top face above the front face,
+// bottom and back faces below it, left and right faces beside it.
+QWidget* SolverWindowView::BuildNet() {
+  auto* panel = new QWidget(this);
+  auto* net = new QGridLayout(panel);
+  net->setContentsMargins(0, 0, 0, 0);
+  net->setSpacing(2);
+  for (int k = 1; k <= kFaceletCount; ++k) {
+    auto* cell = new QLineEdit(panel);
+    cell->setObjectName(QStringLiteral("Edit%1").arg(k));
+    cell->setAlignment(Qt::AlignCenter);
+    cell->setFixedSize(kNetCellWidth, kNetCellHeight);
+    cell->setAutoFillBackground(true);
+    connect(cell, &QLineEdit::textEdited, this, [this, k](const QString& text) {
+      window_->net(k).text = text.toStdString();
+      Render();
+    });
+    net_[k] = cell;
+    const NetPosition place = NetPositionOf(k);
+    net->addWidget(cell, place.row - 1, place.column - 1);
+  }
+  return panel;
+}
+
+QWidget* SolverWindowView::BuildTrialPanel() {
+  const WindowVariant& variant = window_->variant();
+  auto* panel = new QWidget(this);
+  auto* column = new QVBoxLayout(panel);
+  column->setContentsMargins(0, 0, 0, 0);
+
+  auto* group = new QGroupBox(QString::fromUtf8(kTranslationsCaption), panel);
+  group->setObjectName(QStringLiteral("Translations"));
+  auto* moves = new QGridLayout(group);
+  moves->setHorizontalSpacing(6);
+  // Rows R, L, M; columns x, y, z, each with the turn, its square and its
+  // cube, a gap between the axes.
+  for (int i = 0; i < 27; ++i) {
+    const Move move = AllMoves()[i];
+    const int base = i / 3;
+    const int power = i % 3;
+    auto* button = new QRadioButton(QString::fromStdString(ButtonName(move)), group);
+    button->setObjectName(QString::fromStdString(ButtonName(move)));
+    // Never stays selected, so the same turn can be chosen again at once.
+    button->setAutoExclusive(false);
+    connect(button, &QRadioButton::clicked, this, [this, button, move] {
+      button->setChecked(false);
+      Act([move](SolverWindow& w) { w.TrialMove(move); });
+    });
+    moves->addWidget(button, base / 3, (base % 3) * 4 + power);
+  }
+  moves->setColumnMinimumWidth(3, 10);
+  moves->setColumnMinimumWidth(7, 10);
+  column->addWidget(group);
+
+  auto* log_row = new QHBoxLayout();
+  log_row->addWidget(MakeLabel(QStringLiteral("Label5"), Text(variant.label5), panel), 0,
+                     Qt::AlignTop);
+  auto* list4 = new QListWidget(panel);
+  list4->setObjectName(QStringLiteral("ListBox4"));
+  list4->setMinimumHeight(140);
+  lists_[4] = list4;
+  log_row->addWidget(list4, 1);
+  column->addLayout(log_row);
+
+  edit55_ = new QLineEdit(panel);
+  edit55_->setObjectName(QStringLiteral("Edit55"));
+  connect(edit55_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    window_->edit55() = text.toStdString();
+    Render();
+  });
+  column->addWidget(edit55_);
+
+  auto* sikou = MakeButton(QStringLiteral("Sikou"), Text(variant.sikou_caption), panel);
+  connect(sikou, &QPushButton::clicked, this, [this] { Act(&SolverWindow::SikouClick); });
+  column->addWidget(sikou);
+  return panel;
+}
+
+QWidget* SolverWindowView::MakeStageButton(const std::string& name, const std::string& caption) {
+  auto* button = MakeButton(QString::fromStdString(name), QString::fromStdString(caption), this);
+  connect(button, &QPushButton::clicked, this,
+          [this, name] { Act([&name](SolverWindow& w) { w.PressButton(name); }); });
+  return button;
+}
+
+// One column per stage list, in the order of the lists, each with its stage
+// buttons above and its clear button below; a stage button that logs to no
+// list of its own (the flip, the one-shot run) gets a column of its own
+// after the list of the stage it follows.
+QWidget* SolverWindowView::BuildStageLists() {
+  struct Column {
+    int list_box = 0;  // 0 for a stage button standing alone
+    std::vector<const StageButton*> buttons;
+  };
+  std::vector<Column> columns;
+  for (int n : window_->ListBoxNumbers()) {
+    if (n != 4) columns.push_back({n, {}});
+  }
+  size_t insert_at = 0;
+  for (const StageButton& button : window_->stage_buttons()) {
+    const int n = ListBoxOfStage(button.name);
+    auto it = std::find_if(columns.begin(), columns.end(),
+                           [n](const Column& c) { return n != 0 && c.list_box == n; });
+    if (it != columns.end()) {
+      it->buttons.push_back(&button);
+      insert_at = static_cast<size_t>(it - columns.begin()) + 1;
+    } else {
+      columns.insert(columns.begin() + static_cast<std::ptrdiff_t>(insert_at), {0, {&button}});
+      ++insert_at;
+    }
+  }
+
+  auto* panel = new QWidget(this);
+  auto* row = new QHBoxLayout(panel);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(10);
+  for (const Column& column : columns) {
+    if (column.list_box == 0) {
+      auto* alone = new QVBoxLayout();
+      for (const StageButton* button : column.buttons) {
+        alone->addWidget(MakeStageButton(button->name, button->caption));
+      }
+      alone->addStretch();
+      row->addLayout(alone);
+    } else {
+      AddListColumn(row, column.list_box, column.buttons);
+    }
+  }
+  return panel;
+}
+
+void SolverWindowView::AddListColumn(QLayout* row, int list_box,
+                                     const std::vector<const StageButton*>& buttons) {
+  auto* column = new QVBoxLayout();
+  for (const StageButton* button : buttons) {
+    column->addWidget(MakeStageButton(button->name, button->caption));
+  }
+  auto* list = new QListWidget(this);
+  list->setObjectName(QStringLiteral("ListBox%1").arg(list_box));
+  list->setMinimumWidth(150);
+  lists_[list_box] = list;
+  column->addWidget(list, 1);
+  const std::vector<int>& clear = window_->variant().clear_buttons;
+  if (std::find(clear.begin(), clear.end(), list_box) != clear.end()) {
+    auto* button = MakeButton(QStringLiteral("Lbx%1clear").arg(list_box),
+                              QString::fromUtf8(kListClearCaption), this);
+    connect(button, &QPushButton::clicked, this,
+            [this, list_box] { Act([list_box](SolverWindow& w) { w.ListClearClick(list_box); }); });
+    column->addWidget(button);
+  }
+  static_cast<QHBoxLayout*>(row)->addLayout(column, 1);
+}
+
+void SolverWindowView::Render() {
+  const SolverWindow& window = *window_;
+  for (auto& [letter, button] : colour_buttons_) {
+    const bool chosen = letter == window.current_colour();
+    if (button->isChecked() == chosen) continue;
+    // Lets the set be left with nothing chosen, as before the first choice.
+    button->setAutoExclusive(false);
+    button->setChecked(chosen);
+    button->setAutoExclusive(true);
+  }
+  for (int n = 1; n <= kFaceCount; ++n) {
+    grids_[n]->ShowCells(window.grids()[n], window.selected_cell(n));
+  }
+  for (int k = 1; k <= kFaceletCount; ++k) {
+    const QString text = QString::fromStdString(window.net(k).text);
+    if (net_[k]->text() != text) net_[k]->setText(text);
+    PaintNetCell(net_[k], window.net(k).colour);
+  }
+  label4_->setText(QString::fromStdString(window.label4()));
+  const QString edit55 = QString::fromStdString(window.edit55());
+  if (edit55_->text() != edit55) edit55_->setText(edit55);
+  for (auto& [n, list] : lists_) {
+    if (window.HasListBox(n)) ShowLines(list, window.list_box(n));
+  }
+}
+
+}  // namespace rq51

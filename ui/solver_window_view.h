@@ -1,0 +1,70 @@
+// The Qt window of one solver (TForm3 .. TForm7). It owns the plain window
+// object, builds a widget for every control under the control's name,
+// forwards clicks and typing to the object's handlers and redraws everything
+// from the object after each of them.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "shell/solver_window.h"
+
+class QLabel;
+class QLayout;
+class QLineEdit;
+class QListWidget;
+class QRadioButton;
+class QVBoxLayout;
+
+namespace rq51 {
+
+class ColourGrid;
+
+class SolverWindowView : public QWidget {
+ public:
+  // The window of `kind` with its method's stage buttons.
+  explicit SolverWindowView(WindowKind kind, QWidget* parent = nullptr);
+  // A view of a window object made elsewhere.
+  explicit SolverWindowView(std::unique_ptr<SolverWindow> window, QWidget* parent = nullptr);
+  ~SolverWindowView() override;
+
+  SolverWindow& window() { return *window_; }
+  const SolverWindow& window() const { return *window_; }
+
+  // Opens the window as the main menu does: maximised and in front.
+  void ShowFromMenu();
+
+  // Redraws every control from the window object.
+  void Render();
+
+ private:
+  QWidget* BuildColourEntry();
+  QLayout* BuildGridGroup(const std::array<int, 3>& grids, bool front_view);
+  QWidget* BuildDecorations();
+  QWidget* BuildNet();
+  QWidget* BuildTrialPanel();
+  QWidget* BuildStageLists();
+  QWidget* MakeStageButton(const std::string& name, const std::string& caption);
+  void AddListColumn(QLayout* row, int list_box, const std::vector<const StageButton*>& buttons);
+
+  // Runs a handler of the window object, then redraws.
+  template <typename Handler>
+  void Act(Handler handler) {
+    std::invoke(handler, *window_);
+    Render();
+  }
+
+  std::unique_ptr<SolverWindow> window_;
+  std::map<std::string, QRadioButton*> colour_buttons_;  // by colour letter
+  std::array<ColourGrid*, 7> grids_{};                   // 1..6
+  std::array<QLineEdit*, 55> net_{};                     // Edit1 .. Edit54
+  std::map<int, QListWidget*> lists_;                    // ListBox<n>
+  QLabel* label4_ = nullptr;
+  QLineEdit* edit55_ = nullptr;
+};
+
+}  // namespace rq51
