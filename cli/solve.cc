@@ -1,0 +1,261 @@
+// rq51-cli solve: paints a cube into a solver window as a user would, confirms
+// it, presses the named buttons in order and prints what the window shows.
+#include <array>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/solver_windows.h"
+#include "cli/commands.h"
+#include "cube/facelets.h"
+#include "cube/moves.h"
+#include "cube/notation.h"
+#include "shell/solver_window.h"
+
+namespace rq51::cli {
+
+namespace {
+
+constexpr const char* kSolveUsage =
+    "usage: rq51-cli solve --window cf0|cf|lb|tkc|tkl (--cube LETTERS | --scramble \"MOVES\")\n"
+    "                      [PRESS ...]\n"
+    "  --cube LETTERS     54 colours of facelets 1..54, each G R B O W Y, or '.' to\n"
+    "                     leave the cell as the window has it.\n"
+    "  --scramble MOVES   turns (\"Rx Rz- Ly2\", \"Rx3\") performed on a solved cube\n"
+    "                     coloured front G, bottom R, back B, top O, left W, right Y.\n"
+    "  PRESS              a button of the window by its control name (Sikou, Reset,\n"
+    "                     Numtuke, Lbx1clear, Rx ... Mz3, the stage buttons).\n"
+    "  Prints Label4, every list box, Edit55, the net, the home numbers and\n"
+    "  whether the cube is solved, one item per line.\n";
+
+using Colours = std::array<std::string, kFaceletCount + 1>;
+
+// Colours of a solved physical cube, held as the corners-first windows
+// expect it: front G, bottom R, back B, top O, left W, right Y.
+constexpr std::array<std::string_view, kFaceCount + 1> kSolvedFaceColours = {"",  "G", "R", "B",
+                                                                             "O", "W", "Y"};
+
+// The argument as it can stand in a one-line message: control characters
+// (a newline, say) are shown as '?'.
+std::string Printable(std::string_view text) {
+  std::string shown(text);
+  for (char& c : shown) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
+  }
+  return shown;
+}
+
+// Splits UTF-8 text into characters; a byte that does not start a valid
+// sequence stands alone.
+std::vector<std::string_view> Characters(std::string_view text) {
+  std::vector<std::string_view> characters;
+  size_t pos = 0;
+  while (pos < text.size()) {
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    size_t length = 1;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+      length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      length = 3;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      length = 4;
+    }
+    if (pos + length > text.size()) length = 1;
+    for (size_t i = 1; i < length; ++i) {
+      if ((static_cast<unsigned char>(text[pos + i]) & 0xC0) != 0x80) {
+        length = 1;
+        break;
+      }
+    }
+    characters.push_back(text.substr(pos, length));
+    pos += length;
+  }
+  return characters;
+}
+
+bool IsPaintLetter(std::string_view c) {
+  return c == "G" || c == "R" || c == "B" || c == "O" || c == "W" || c == "Y";
+}
+
+struct SolveRequest {
+  bool help = false;
+  WindowKind kind = WindowKind::kCf0;
+  Colours paint;  // empty text: leave the cell as it is
+  std::vector<std::string> presses;
+};
+
+// Reads the arguments; on a fault writes the message into `error`.
+std::optional<SolveRequest> ParseArguments(const std::vector<std::string>& args,
+                                           std::string& error) {
+  std::optional<std::string> window;
+  std::optional<std::string> cube;
+  std::optional<std::string> scramble;
+  SolveRequest request;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    std::optional<std::string>* option = nullptr;
+    if (arg == "--help" || arg == "-h") {
+      request.help = true;
+      return request;
+    }
+    if (arg == "--window") {
+      option = &window;
+    } else if (arg == "--cube") {
+      option = &cube;
+    } else if (arg == "--scramble") {
+      option = &scramble;
+    } else if (arg.size() >= 2 && arg[0] == '-' && arg[1] == '-') {
+      error = "unknown option '" + Printable(arg) + "'";
+      return std::nullopt;
+    } else {
+      request.presses.push_back(arg);
+      continue;
+    }
+    if (option->has_value()) {
+      error = "option " + arg + " given twice";
+      return std::nullopt;
+    }
+    if (i + 1 >= args.size()) {
+      error = "option " + arg + " needs a value";
+      return std::nullopt;
+    }
+    *option = args[++i];
+  }
+
+  if (!window) {
+    error = "missing --window cf0|cf|lb|tkc|tkl";
+    return std::nullopt;
+  }
+  const std::optional<WindowKind> kind = WindowKindFromShortName(*window);
+  if (!kind) {
+    error = "unknown window '" + Printable(*window) + "' (expected cf0, cf, lb, tkc or tkl)";
+    return std::nullopt;
+  }
+  request.kind = *kind;
+  if (cube.has_value() == scramble.has_value()) {
+    error = cube ? "give either --cube or --scramble, not both"
+                 : "missing --cube LETTERS or --scramble \"MOVES\"";
+    return std::nullopt;
+  }
+
+  if (cube) {
+    const std::vector<std::string_view> letters = Characters(*cube);
+    if (letters.size() != kFaceletCount) {
+      error = "--cube needs 54 colours, got " + std::to_string(letters.size());
+      return std::nullopt;
+    }
+    for (int k = 1; k <= kFaceletCount; ++k) {
+      const std::string_view letter = letters[k - 1];
+      if (letter == ".") continue;
+      if (!IsPaintLetter(letter)) {
+        error = "bad colour '" + Printable(letter) + "' at position " + std::to_string(k) +
+                " (expected G, R, B, O, W, Y or .)";
+        return std::nullopt;
+      }
+      request.paint[k] = std::string(letter);
+    }
+  } else {
+    const MacroReading reading = ReadMacroText(*scramble, NotationOptions{.accept_power3 = true});
+    if (reading.malformed || reading.stop < scramble->size()) {
+      std::string_view rest = std::string_view(*scramble).substr(reading.stop);
+      const size_t blank = rest.find(' ', 1);
+      if (blank != std::string_view::npos) rest = rest.substr(0, blank);
+      error = reading.malformed
+                  ? "bracket without a closing ')' in --scramble at '" + Printable(rest) + "'"
+                  : "unknown move '" + Printable(rest) + "' in --scramble";
+      return std::nullopt;
+    }
+    Colours solved;
+    for (int k = 1; k <= kFaceletCount; ++k) solved[k] = kSolvedFaceColours[FaceOf(k)];
+    request.paint = ApplyToState(MapOfMoves(reading.moves), solved);
+  }
+  return request;
+}
+
+void PaintCube(SolverWindow& window, const Colours& paint) {
+  static constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kButtons = {{
+      {"G", "GreenBtn"},
+      {"R", "RedBtn"},
+      {"B", "BlueBtn"},
+      {"O", "OrangeBtn"},
+      {"W", "WhiteBtn"},
+      {"Y", "YellowBtn"},
+  }};
+  for (int k = 1; k <= kFaceletCount; ++k) {
+    if (paint[k].empty()) continue;
+    if (window.current_colour() != paint[k]) {
+      for (const auto& [letter, button] : kButtons) {
+        if (letter == paint[k]) window.PressButton(button);
+      }
+    }
+    const GridCell cell = FaceletGridCell(k);
+    window.GridMouseDown(cell.grid, MouseButton::kLeft, {cell.column, cell.row});
+  }
+}
+
+std::string Hex(const Rgb& colour) {
+  char text[8];
+  std::snprintf(text, sizeof text, "#%02X%02X%02X", colour.red & 0xFF, colour.green & 0xFF,
+                colour.blue & 0xFF);
+  return text;
+}
+
+void PrintWindow(const SolverWindow& window, std::ostream& out) {
+  out << "Label4\t" << window.label4() << '\n';
+  for (int n : window.ListBoxNumbers()) {
+    const std::vector<std::string>& lines = window.list_box(n);
+    out << "ListBox" << n << '\t' << lines.size() << '\n';
+    for (const std::string& line : lines) out << line << '\n';
+  }
+  out << "Edit55\t" << window.edit55() << '\n';
+  out << "net";
+  for (int k = 1; k <= kFaceletCount; ++k) {
+    out << '\t' << window.net(k).text << Hex(window.net(k).colour);
+  }
+  out << '\n';
+  out << "homes\t";
+  for (int k = 1; k <= kFaceletCount; ++k) {
+    if (k > 1) out << ' ';
+    out << window.table().Home(k);
+  }
+  out << '\n';
+  out << "solved\t" << (window.table().IsSolved() ? "yes" : "no") << '\n';
+}
+
+}  // namespace
+
+int RunSolve(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  std::string error;
+  const std::optional<SolveRequest> request = ParseArguments(args, error);
+  if (!request) {
+    err << "rq51-cli solve: " << error << '\n';
+    return 2;
+  }
+  if (request->help) {
+    out << kSolveUsage;
+    return 0;
+  }
+
+  std::unique_ptr<SolverWindow> window = CreateSolverWindow(request->kind);
+  PaintCube(*window, request->paint);
+  window->PressButton("Coloring");
+  for (const std::string& name : request->presses) {
+    // Nothing is printed until every press has been accepted.
+    if (!window->PressButton(name)) {
+      err << "rq51-cli solve: the " << VariantOf(request->kind).short_name
+          << " window has no button '" << Printable(name) << "'\n";
+      return 2;
+    }
+  }
+  std::ostringstream text;
+  PrintWindow(*window, text);
+  out << text.str();
+  return 0;
+}
+
+}  // namespace rq51::cli
