@@ -103,15 +103,27 @@ void StateTable::IdentifyAll() {
 }
 
 void StateTable::ApplyMap(const FaceletMap& map) {
-  std::array<StateRow, kFaceletCount + 1> moved = rows_;
+  if (map.IsIdentity()) return;
+  // Each sticker's data moves to its new position; the display column stays
+  // with the position until the next redraw. Every map of the cube is a
+  // permutation, so every source row is read exactly once and may be moved
+  // from.
+  std::array<StateRow, kFaceletCount + 1> moved;
+  const bool permutation = map.IsPermutation();
   for (int i = 1; i <= kFaceletCount; ++i) {
-    const StateRow& from = rows_[map(i)];
-    moved[i].colour = from.colour;
-    moved[i].home = from.home;
-    moved[i].label = from.label;
-    moved[i].code = from.code;
-    moved[i].display = rows_[i].display;  // stays until the next redraw
+    StateRow& from = rows_[map(i)];
+    StateRow& to = moved[i];
+    to.home = from.home;
+    to.code = from.code;
+    if (permutation) {
+      to.colour = std::move(from.colour);
+      to.label = std::move(from.label);
+    } else {
+      to.colour = from.colour;
+      to.label = from.label;
+    }
   }
+  for (int i = 1; i <= kFaceletCount; ++i) moved[i].display = std::move(rows_[i].display);
   rows_ = std::move(moved);
 }
 

@@ -66,12 +66,19 @@ SolverWindow::SolverWindow(WindowKind kind, std::vector<StageButton> stage_butto
 }
 
 void SolverWindow::PresetReferenceCorner() {
-  grids_[2][0][0] = "R";
-  grids_[3][0][2] = "B";
-  grids_[5][2][2] = "W";
-  net_[18] = {"18", ColourOfName("clRed")};
-  net_[25] = {"25", ColourOfName("clBlue")};
-  net_[45] = {"45", kWhite};
+  // The corner held at the left back: bottom red, back blue, left white.
+  struct Preset {
+    int facelet;
+    std::string_view letter;
+    std::string_view colour_name;
+  };
+  static constexpr Preset kPresets[] = {
+      {18, "R", "clRed"}, {25, "B", "clBlue"}, {45, "W", "clWhite"}};
+  for (const Preset& preset : kPresets) {
+    const GridCell cell = FaceletGridCell(preset.facelet);
+    grids_[cell.grid][cell.column][cell.row] = std::string(preset.letter);
+    net_[preset.facelet] = {std::to_string(preset.facelet), ColourOfName(preset.colour_name)};
+  }
 }
 
 std::vector<int> SolverWindow::ListBoxNumbers() const {
