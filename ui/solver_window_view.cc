@@ -43,25 +43,6 @@ constexpr ColourButton kColourButtons[] = {
     {"OrangeBtn", "オレンジ", "O"}, {"WhiteBtn", "白", "W"}, {"YellowBtn", "黄", "Y"},
 };
 
-// The list box each stage button logs to. Buttons not listed here (the
-// flip and the one-shot run) stand on their own between the lists.
-struct StageListPlace {
-  std::string_view button;
-  int list_box;
-};
-constexpr StageListPlace kStageLists[] = {
-    {"CC", 1},     {"EC", 2},     {"SC", 3},                            // CF-0, CF
-    {"Upper1", 1}, {"Upper2", 2}, {"Middle", 3},                        // TK-C, TK-L
-    {"CROSS", 1},  {"F2C", 2},    {"F2M", 3},    {"OL", 5}, {"PL", 6},  // LB
-};
-
-int ListBoxOfStage(std::string_view button) {
-  for (const StageListPlace& place : kStageLists) {
-    if (place.button == button) return place.list_box;
-  }
-  return 0;
-}
-
 QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -373,7 +354,7 @@ QWidget* SolverWindowView::BuildStageLists() {
   }
   size_t insert_at = 0;
   for (const StageButton& button : window_->stage_buttons()) {
-    const int n = ListBoxOfStage(button.name);
+    const int n = button.list_box;
     auto it = std::find_if(columns.begin(), columns.end(),
                            [n](const Column& c) { return n != 0 && c.list_box == n; });
     if (it != columns.end()) {

@@ -366,9 +366,9 @@ class SolverWindowViewTest : public QObject {
       return [n, line](SolverWindow& window) { window.AppendLine(n, line); };
     };
     std::vector<StageButton> buttons = {
-        {"Upper1", "two", log(1, "a")},  {"Mochikae", "three", log(4, "flip")},
-        {"Upper2", "four", log(2, "b")}, {"Middle", "five", log(3, "c")},
-        {"CES", "six", log(1, "all")},
+        {"Upper1", "two", log(1, "a"), 1},  {"Mochikae", "three", log(4, "flip"), 0},
+        {"Upper2", "four", log(2, "b"), 2}, {"Middle", "five", log(3, "c"), 3},
+        {"CES", "six", log(1, "all"), 0},
     };
     SolverWindowView view(std::make_unique<SolverWindow>(WindowKind::kTkc, std::move(buttons)));
     view.resize(1600, 1000);
