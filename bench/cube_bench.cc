@@ -8,9 +8,12 @@
 #include "cube/moves.h"
 #include "cube/notation.h"
 #include "cube/state_table.h"
+#include "tests/test_cubes.h"
 
 namespace rq51 {
 namespace {
+
+using test::SolvedTable;
 
 // A corner-twist row of the corners-first tables: three lines, 20 turns.
 const std::vector<std::string_view> kTwentyMoveRow = {"(Ry Rx-)３乗      A1@-", "(Ry-Rx )３乗",
@@ -50,20 +53,6 @@ void BM_MapOfMoves20(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_MapOfMoves20);
-
-StateTable SolvedTable() {
-  constexpr const char* kFaceColour[] = {"", "G", "R", "B", "O", "W", "Y"};
-  GridTexts grids;
-  for (int grid = 1; grid <= kFaceCount; ++grid) {
-    for (int column = 0; column < 3; ++column) {
-      for (int row = 0; row < 3; ++row) grids[grid][column][row] = kFaceColour[grid];
-    }
-  }
-  StateTable table;
-  table.ReadGrids(grids, FaceColourRule::kCentre);
-  table.IdentifyAll();
-  return table;
-}
 
 void BM_StateTableApplyMap(benchmark::State& state) {
   StateTable table = SolvedTable();

@@ -3,47 +3,29 @@
 // lists and presses the one-shot button. One benchmark per method.
 #include <benchmark/benchmark.h>
 
-#include <array>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "cube/facelets.h"
 #include "cube/moves.h"
 #include "shell/solver_window.h"
 #include "solvers/cf0/cf0_method.h"
 #include "solvers/tkc/tkc_method.h"
+#include "tests/test_cubes.h"
 
 namespace rq51 {
 namespace {
 
 constexpr int kCubes = 64;
 
-// Front green, bottom red, back blue, top orange, left white, right yellow,
-// turned by `moves`.
-std::array<std::string, kFaceletCount + 1> TurnedColours(const std::vector<Move>& moves) {
-  static const std::array<std::string, kFaceCount + 1> kScheme = {"", "G", "R", "B", "O", "W", "Y"};
-  std::array<std::string, kFaceletCount + 1> colours;
-  for (int k = 1; k <= kFaceletCount; ++k) colours[k] = kScheme[FaceOf(k)];
-  return ApplyToState(MapOfMoves(moves), colours);
-}
-
 // Windows with random cubes entered as a user enters them.
 std::vector<SolverWindow> EnteredWindows(WindowKind kind, const std::vector<StageButton>& buttons) {
   std::mt19937 random(12345);
-  std::uniform_int_distribution<size_t> pick(0, AllMoves().size() - 1);
   std::vector<SolverWindow> windows;
   for (int n = 0; n < kCubes; ++n) {
-    std::vector<Move> moves;
-    for (int m = 0; m < 30; ++m) moves.push_back(AllMoves()[pick(random)]);
-    const auto colours = TurnedColours(moves);
-    SolverWindow& window = windows.emplace_back(kind, buttons);
-    for (int k = 1; k <= kFaceletCount; ++k) {
-      window.ChooseColour(colours[k]);
-      const GridCell cell = FaceletGridCell(k);
-      window.GridMouseDown(cell.grid, MouseButton::kLeft, {cell.column, cell.row});
-    }
-    window.ColoringClick();
+    const test::Colours colours =
+        test::Turned(test::SolvedColours(), test::RandomMoves(random, 30));
+    test::EnterColours(windows.emplace_back(kind, buttons), colours);
   }
   return windows;
 }

@@ -9,32 +9,16 @@
 
 #include "cube/moves.h"
 #include "cube/state_table.h"
+#include "tests/test_cubes.h"
 
 namespace rq51 {
 namespace {
 
-using Colours = std::array<std::string, kFaceletCount + 1>;
-
-constexpr FaceColourRule kBothRules[] = {FaceColourRule::kCentre, FaceColourRule::kReferenceCorner};
-
-// Front G, bottom R, back B, top O, left W, right Y.
-Colours SolvedColours() {
-  constexpr const char* kFaceColour[] = {"", "G", "R", "B", "O", "W", "Y"};
-  Colours colours;
-  for (int i = 1; i <= kFaceletCount; ++i) colours[i] = kFaceColour[FaceOf(i)];
-  return colours;
-}
-
-Colours Turned(const Colours& colours, const std::vector<Move>& moves) {
-  return ApplyToState(MapOfMoves(moves), colours);
-}
-
-std::vector<Move> RandomMoves(std::mt19937& rng, int count) {
-  std::uniform_int_distribution<int> pick(0, 26);
-  std::vector<Move> moves;
-  for (int n = 0; n < count; ++n) moves.push_back(AllMoves()[pick(rng)]);
-  return moves;
-}
+using test::Colours;
+using test::kBothRules;
+using test::RandomMoves;
+using test::SolvedColours;
+using test::Turned;
 
 // Swaps the colours of the given pairs of facelets.
 Colours Swapped(Colours colours, const std::vector<std::pair<int, int>>& pairs) {
@@ -240,21 +224,8 @@ TEST(ArrangementCheckTest, FaultNamesAreDistinct) {
   }
 }
 
-GridTexts GridsOf(const Colours& colours) {
-  GridTexts grids;
-  for (int grid = 1; grid <= kFaceCount; ++grid) {
-    for (int column = 0; column < 3; ++column) {
-      for (int row = 0; row < 3; ++row) {
-        grids[grid][column][row] = colours[GridCellFacelet(grid, column, row)];
-      }
-    }
-  }
-  return grids;
-}
-
 StateTable Entered(StateTable table, const Colours& colours, FaceColourRule rule) {
-  table.ReadGrids(GridsOf(colours), rule);
-  table.IdentifyAll();
+  test::ReadColours(table, colours, rule);
   return table;
 }
 

@@ -1,75 +1,17 @@
-// Cubes for the CF-0 tests: solved and turned colour arrangements, entered
-// into a window as a user does, and checks on where cubies lie.
+// Checks on where cubies lie, for the CF-0 tests, next to the shared cubes
+// and entry helpers.
 #pragma once
 
 #include <algorithm>
 #include <array>
-#include <random>
-#include <string>
 #include <vector>
 
 #include "cube/facelets.h"
-#include "cube/moves.h"
-#include "cube/notation.h"
-#include "shell/solver_window.h"
+#include "tests/test_cubes.h"
 
 namespace rq51::cf0_test {
 
-using Colours = std::array<std::string, kFaceletCount + 1>;
-using Homes = std::array<int, kFaceletCount + 1>;
-
-// Front green, bottom red, back blue, top orange, left white, right yellow:
-// the reference corner shows the colours the window presets.
-inline Colours SolvedColours() {
-  static const std::array<std::string, kFaceCount + 1> kScheme = {"", "G", "R", "B", "O", "W", "Y"};
-  Colours colours;
-  for (int k = 1; k <= kFaceletCount; ++k) colours[k] = kScheme[FaceOf(k)];
-  return colours;
-}
-
-inline std::vector<Move> MovesOfText(std::string_view text) { return ReadMacroText(text).moves; }
-
-inline std::vector<Move> Inverted(std::vector<Move> moves) {
-  std::reverse(moves.begin(), moves.end());
-  for (Move& move : moves) move.power = 4 - move.power;
-  return moves;
-}
-
-inline std::vector<Move> RandomMoves(std::mt19937& random, int count) {
-  std::uniform_int_distribution<size_t> pick(0, AllMoves().size() - 1);
-  std::vector<Move> moves;
-  for (int n = 0; n < count; ++n) moves.push_back(AllMoves()[pick(random)]);
-  return moves;
-}
-
-inline Colours Turned(const Colours& colours, const std::vector<Move>& moves) {
-  return ApplyToState(MapOfMoves(moves), colours);
-}
-
-// Picks each colour and clicks each cell, then confirms the entry.
-inline void EnterColours(SolverWindow& window, const Colours& colours) {
-  for (int k = 1; k <= kFaceletCount; ++k) {
-    const GridCell cell = FaceletGridCell(k);
-    window.ChooseColour(colours[k]);
-    window.GridMouseDown(cell.grid, MouseButton::kLeft, {cell.column, cell.row});
-  }
-  window.PressButton("Coloring");
-}
-
-// The home numbers a map leaves on a solved cube.
-inline Homes HomesAfter(const FaceletMap& map) {
-  Homes homes{};
-  for (int i = 1; i <= kFaceletCount; ++i) homes[i] = map(i);
-  return homes;
-}
-
-inline Homes SolvedHomes() { return HomesAfter(FaceletMap()); }
-
-inline Homes HomesOf(const StateTable& table) {
-  Homes homes{};
-  for (int i = 1; i <= kFaceletCount; ++i) homes[i] = table.Home(i);
-  return homes;
-}
+using namespace rq51::test;
 
 template <typename Slot>
 const Slot* FindSlot(const auto& slots, int number) {

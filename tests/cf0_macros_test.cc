@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
 #include "cf0_cube_entry.h"
@@ -18,10 +17,7 @@ using namespace cf0_test;
 
 // "Rx3 Ry Lz" (button names) performed `times` times.
 std::vector<Move> Repeated(std::string_view names, int times) {
-  std::vector<Move> pass;
-  std::istringstream in{std::string(names)};
-  std::string name;
-  while (in >> name) pass.push_back(*MoveFromName(name));
+  const std::vector<Move> pass = Moves(names);
   std::vector<Move> all;
   for (int n = 0; n < times; ++n) all.insert(all.end(), pass.begin(), pass.end());
   return all;

@@ -2,28 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "cube/notation.h"
 #include "cube/state_table.h"
+#include "tests/test_cubes.h"
 
 namespace rq51 {
 namespace {
 
-// Moves written as button names separated by blanks: "Rx3 Ry Lz".
-std::vector<Move> Moves(const std::string& names) {
-  std::vector<Move> moves;
-  std::istringstream in(names);
-  std::string name;
-  while (in >> name) {
-    const std::optional<Move> move = MoveFromName(name);
-    EXPECT_TRUE(move.has_value()) << name;
-    if (move) moves.push_back(*move);
-  }
-  return moves;
-}
+using test::Moves;
+using test::SolvedTable;
 
 BaseTurn Base(const std::string& name) { return MoveFromName(name)->base; }
 
@@ -144,21 +134,6 @@ TEST(MovesTest, NamesOfTheTwentySevenMoves) {
   for (const char* bad : {"", "R", "Rx4", "rx", "Rw", "Rx--", "Rx ", "Xx", "Rx+"}) {
     EXPECT_FALSE(MoveFromName(bad).has_value()) << bad;
   }
-}
-
-// A table of colours read from the six faces of a solved cube, identified.
-StateTable SolvedTable() {
-  constexpr const char* kFaceColour[] = {"", "G", "R", "B", "O", "W", "Y"};
-  GridTexts grids;
-  for (int grid = 1; grid <= kFaceCount; ++grid) {
-    for (int column = 0; column < 3; ++column) {
-      for (int row = 0; row < 3; ++row) grids[grid][column][row] = kFaceColour[grid];
-    }
-  }
-  StateTable table;
-  table.ReadGrids(grids, FaceColourRule::kCentre);
-  table.IdentifyAll();
-  return table;
 }
 
 bool Oriented(const StateTable& table, const CornerSlot& slot) {

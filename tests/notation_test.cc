@@ -3,20 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
+
+#include "tests/test_cubes.h"
 
 namespace rq51 {
 namespace {
 
-std::vector<Move> Moves(const std::string& names) {
-  std::vector<Move> moves;
-  std::istringstream in(names);
-  std::string name;
-  while (in >> name) moves.push_back(*MoveFromName(name));
-  return moves;
-}
+using test::Moves;
 
 struct LogLine {
   const char* text;

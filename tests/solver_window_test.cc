@@ -19,11 +19,17 @@
 #include "app/solver_windows.h"
 #include "cube/facelets.h"
 #include "cube/moves.h"
+#include "tests/test_cubes.h"
 
 namespace rq51 {
 namespace {
 
-using Colours = std::array<std::string, kFaceletCount + 1>;
+using test::Colours;
+using test::Homes;
+using test::HomesOf;
+using test::RandomMoves;
+using test::SolvedColours;
+using test::Turned;
 
 constexpr std::string_view kJoiner = "・";
 
@@ -53,29 +59,6 @@ Rgb ColourOfLetter(const std::string& letter) {
   return kYellow;
 }
 
-// A solved cube with the given colours of front, bottom, back, top, left
-// and right.
-Colours SolvedColours(const std::array<std::string, kFaceCount + 1>& scheme) {
-  Colours colours;
-  for (int k = 1; k <= kFaceletCount; ++k) colours[k] = scheme[FaceOf(k)];
-  return colours;
-}
-
-// The colours the corners-first window presets at its reference corner:
-// bottom red, back blue, left white.
-Colours Solved() { return SolvedColours({"", "G", "R", "B", "O", "W", "Y"}); }
-
-Colours Turned(const Colours& colours, const std::vector<Move>& moves) {
-  return ApplyToState(MapOfMoves(moves), colours);
-}
-
-std::vector<Move> RandomMoves(std::mt19937& random, int count) {
-  std::uniform_int_distribution<size_t> pick(0, AllMoves().size() - 1);
-  std::vector<Move> moves;
-  for (int n = 0; n < count; ++n) moves.push_back(AllMoves()[pick(random)]);
-  return moves;
-}
-
 std::string ColourButton(const std::string& letter) {
   if (letter == "G") return "GreenBtn";
   if (letter == "R") return "RedBtn";
@@ -98,12 +81,6 @@ void Paint(SolverWindow& window, const Colours& colours) {
 void Enter(SolverWindow& window, const Colours& colours) {
   Paint(window, colours);
   ASSERT_TRUE(window.PressButton("Coloring"));
-}
-
-std::vector<std::string> Homes(const SolverWindow& window) {
-  std::vector<std::string> homes;
-  for (int k = 1; k <= kFaceletCount; ++k) homes.push_back(std::to_string(window.table().Home(k)));
-  return homes;
 }
 
 bool IsReferenceFacelet(int k) { return k == 18 || k == 25 || k == 45; }
@@ -242,7 +219,7 @@ TEST_P(EveryWindow, ConfirmingEmptyGridsFailsAndResetsTheEntry) {
 
 TEST_P(EveryWindow, SolvedEntryPassesAndIsIdentifiedEverywhere) {
   window_->AppendLine(1, "old stage line");
-  Enter(*window_, Solved());
+  Enter(*window_, SolvedColours());
   EXPECT_EQ(window_->label4(), kArrangementOk);
   EXPECT_EQ(window_->last_fault(), ArrangementFault::kReal);
   EXPECT_TRUE(window_->table().IsSolved());
@@ -254,7 +231,7 @@ TEST_P(EveryWindow, SolvedEntryPassesAndIsIdentifiedEverywhere) {
     } else {
       // Colours at once, numbers only when switched on.
       EXPECT_EQ(window_->net(k).text, "");
-      EXPECT_EQ(window_->net(k).colour, ColourOfLetter(Solved()[k])) << k;
+      EXPECT_EQ(window_->net(k).colour, ColourOfLetter(SolvedColours()[k])) << k;
     }
   }
 }
@@ -297,7 +274,7 @@ TEST_P(EveryWindow, NumberingToggleShowsAndHidesHomeNumbers) {
     EXPECT_FALSE(window_->PressButton("Numtuke"));
     return;
   }
-  Enter(*window_, Solved());
+  Enter(*window_, SolvedColours());
   ASSERT_TRUE(window_->PressButton("Numtuke"));
   EXPECT_TRUE(window_->NumberingOn());
   for (int k = 1; k <= kFaceletCount; ++k) EXPECT_EQ(window_->net(k).text, Format2d(k));
@@ -306,7 +283,8 @@ TEST_P(EveryWindow, NumberingToggleShowsAndHidesHomeNumbers) {
   window_->PressButton("Rx");
   for (int k = 1; k <= kFaceletCount; ++k) {
     EXPECT_EQ(window_->net(k).text, Format2d(MoveMap(*MoveFromName("Rx"))(k))) << k;
-    EXPECT_EQ(window_->net(k).colour, ColourOfLetter(Solved()[MoveMap(*MoveFromName("Rx"))(k)]));
+    EXPECT_EQ(window_->net(k).colour,
+              ColourOfLetter(SolvedColours()[MoveMap(*MoveFromName("Rx"))(k)]));
   }
   // Confirming again keeps numbering on.
   window_->PressButton("Coloring");
@@ -320,7 +298,7 @@ TEST_P(EveryWindow, NumberingToggleShowsAndHidesHomeNumbers) {
 
 TEST_P(EveryWindow, TypingIntoEdit1SwitchesNumberingOn) {
   if (IsCf0()) return;
-  Enter(*window_, Solved());
+  Enter(*window_, SolvedColours());
   window_->net(1).text = "x";
   window_->PressButton("Rx");
   EXPECT_EQ(window_->net(1).text, Format2d(window_->table().Home(1)));
@@ -330,7 +308,7 @@ TEST_P(EveryWindow, TypingIntoEdit1SwitchesNumberingOn) {
 // --- Trial moves and preparation ------------------------------------------------
 
 TEST_P(EveryWindow, TrialMoveAndItsInverseReturnToTheEnteredCube) {
-  Enter(*window_, Solved());
+  Enter(*window_, SolvedColours());
   std::vector<NetCell> entered;
   for (int k = 1; k <= kFaceletCount; ++k) entered.push_back(window_->net(k));
   ASSERT_TRUE(window_->PressButton("Rx"));
@@ -347,13 +325,13 @@ TEST_P(EveryWindow, TrialMoveAndItsInverseReturnToTheEnteredCube) {
 }
 
 TEST_P(EveryWindow, SameTrialButtonTwiceTurnsTwice) {
-  Enter(*window_, Solved());
+  Enter(*window_, SolvedColours());
   window_->PressButton("My");
   window_->PressButton("My");
   const auto reference = CreateSolverWindow(GetParam());
-  Enter(*reference, Solved());
+  Enter(*reference, SolvedColours());
   reference->PressButton("My2");
-  EXPECT_EQ(Homes(*window_), Homes(*reference));
+  EXPECT_EQ(HomesOf(window_->table()), HomesOf(reference->table()));
   EXPECT_EQ(window_->edit55(), "My" + std::string(kJoiner) + "My");
   EXPECT_EQ(reference->edit55(), "My2");
 }
@@ -382,17 +360,17 @@ TEST_P(EveryWindow, TrialMoveBeforeAnyEntryShowsTheEmptyTable) {
 
 TEST_P(EveryWindow, SikouRestoresTheEnteredCubeAndKeepsStageLists) {
   std::mt19937 random(7);
-  const Colours entered = Turned(Solved(), RandomMoves(random, 25));
+  const Colours entered = Turned(SolvedColours(), RandomMoves(random, 25));
   Enter(*window_, entered);
   ASSERT_EQ(window_->label4(), kArrangementOk);
-  const std::vector<std::string> homes = Homes(*window_);
+  const Homes homes = HomesOf(window_->table());
   window_->AppendLine(1, "a stage line");
   window_->AppendLine(3, "another");
   for (const char* move : {"Rx", "Ly2", "Mz3", "Rz"}) ASSERT_TRUE(window_->PressButton(move));
-  ASSERT_NE(Homes(*window_), homes);
+  ASSERT_NE(HomesOf(window_->table()), homes);
 
   ASSERT_TRUE(window_->PressButton("Sikou"));
-  EXPECT_EQ(Homes(*window_), homes);
+  EXPECT_EQ(HomesOf(window_->table()), homes);
   for (int k = 1; k <= kFaceletCount; ++k) EXPECT_EQ(window_->table().row(k).colour, entered[k]);
   EXPECT_TRUE(window_->list_box(4).empty());
   EXPECT_EQ(window_->edit55(), "");
@@ -402,7 +380,7 @@ TEST_P(EveryWindow, SikouRestoresTheEnteredCubeAndKeepsStageLists) {
 }
 
 TEST_P(EveryWindow, SikouTakesGridChangesAndRejectsAnImpossibleCube) {
-  Enter(*window_, Solved());
+  Enter(*window_, SolvedColours());
   // Exchange the colours of two stickers of one corner by repainting.
   window_->PressButton("OrangeBtn");
   const GridCell a = FaceletGridCell(1);
@@ -425,11 +403,11 @@ TEST_P(EveryWindow, ResetEmptiesTheEntryButKeepsTableColourAndStatus) {
     EXPECT_FALSE(window_->PressButton("Reset"));
     return;
   }
-  Enter(*window_, Solved());
+  Enter(*window_, SolvedColours());
   window_->PressButton("Numtuke");
   window_->PressButton("Rx");
   for (int n : window_->ListBoxNumbers()) window_->AppendLine(n, "line");
-  const std::vector<std::string> homes = Homes(*window_);
+  const Homes homes = HomesOf(window_->table());
   const std::string colour = window_->current_colour();
 
   ASSERT_TRUE(window_->PressButton("Reset"));
@@ -438,7 +416,7 @@ TEST_P(EveryWindow, ResetEmptiesTheEntryButKeepsTableColourAndStatus) {
   EXPECT_FALSE(window_->NumberingOn());
   for (int n : window_->ListBoxNumbers()) EXPECT_TRUE(window_->list_box(n).empty()) << n;
   EXPECT_EQ(window_->edit55(), "");
-  EXPECT_EQ(Homes(*window_), homes);
+  EXPECT_EQ(HomesOf(window_->table()), homes);
   EXPECT_EQ(window_->current_colour(), colour);
   EXPECT_EQ(window_->label4(), kArrangementOk);
 }
@@ -469,7 +447,7 @@ TEST_P(EveryWindow, OnlyTheWindowsOwnButtonsExist) {
 }
 
 TEST_P(EveryWindow, ListClearEmptiesOnlyItsOwnList) {
-  Enter(*window_, Solved());
+  Enter(*window_, SolvedColours());
   window_->PressButton("Rx");
   for (int n : window_->ListBoxNumbers()) {
     if (n != 4) window_->AppendLine(n, "line " + std::to_string(n));
@@ -490,7 +468,7 @@ TEST_P(EveryWindow, ListClearEmptiesOnlyItsOwnList) {
 TEST_P(EveryWindow, RandomRealCubesPass) {
   std::mt19937 random(1234 + static_cast<int>(GetParam()));
   for (int trial = 0; trial < 2000; ++trial) {
-    const Colours colours = Turned(Solved(), RandomMoves(random, 1 + trial % 40));
+    const Colours colours = Turned(SolvedColours(), RandomMoves(random, 1 + trial % 40));
     Enter(*window_, colours);
     ASSERT_EQ(window_->label4(), kArrangementOk) << "trial " << trial;
     ASSERT_EQ(window_->last_fault(), ArrangementFault::kReal);
@@ -555,7 +533,7 @@ TEST_P(EveryWindow, ImpossibleCubesFailAndNameTheBrokenRule) {
   std::mt19937 random(99);
   for (const Fault& fault : Faults()) {
     for (int trial = 0; trial < 20; ++trial) {
-      Colours colours = Solved();
+      Colours colours = SolvedColours();
       fault.make(colours);
       // Real turns afterwards keep the fault what it is.
       if (trial > 0) colours = Turned(colours, RandomMoves(random, trial * 3));
@@ -571,7 +549,7 @@ TEST_P(EveryWindow, ImpossibleCubesFailAndNameTheBrokenRule) {
 }
 
 TEST_P(EveryWindow, ReEntryWithAnImpossibleCornerFails) {
-  Enter(*window_, Solved());
+  Enter(*window_, SolvedColours());
   ASSERT_EQ(window_->label4(), kArrangementOk);
   // Facelet 30 repainted: corner A1 shows front twice and is not recognised,
   // so it keeps the home numbers of the first entry.
@@ -585,7 +563,7 @@ TEST_P(EveryWindow, ReEntryWithAnImpossibleCornerFails) {
 }
 
 TEST_P(EveryWindow, CountCheckStillRejectsAnEmptyCell) {
-  Paint(*window_, Solved());
+  Paint(*window_, SolvedColours());
   window_->ChooseColour("");
   const GridCell cell = FaceletGridCell(7);
   window_->GridMouseDown(cell.grid, MouseButton::kLeft, {cell.column, cell.row});

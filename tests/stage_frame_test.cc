@@ -5,21 +5,13 @@
 
 #include "cube/notation.h"
 #include "shell/solver_window.h"
+#include "tests/test_cubes.h"
 
 namespace rq51 {
 namespace {
 
-// Paints a solved cube (front G, bottom R, back B, top O, left W, right Y)
-// and confirms it.
-void EnterSolvedCube(SolverWindow& window) {
-  constexpr const char* kFaceColour[] = {"", "G", "R", "B", "O", "W", "Y"};
-  for (int f = 1; f <= kFaceletCount; ++f) {
-    const GridCell cell = FaceletGridCell(f);
-    window.ChooseColour(kFaceColour[FaceOf(f)]);
-    window.GridMouseDown(cell.grid, MouseButton::kLeft, {cell.column, cell.row});
-  }
-  window.ColoringClick();
-}
+// Paints a solved cube and confirms it.
+void EnterSolvedCube(SolverWindow& window) { test::EnterColours(window, test::SolvedColours()); }
 
 // Two placement steps for sticker 1 and a status step, as a method would
 // write them.

@@ -4,42 +4,21 @@
 
 #include <string>
 
+#include "tests/test_cubes.h"
+
 namespace rq51 {
 namespace {
 
-using Colours = std::array<std::string, kFaceletCount + 1>;
-
-constexpr FaceColourRule kBothRules[] = {FaceColourRule::kCentre, FaceColourRule::kReferenceCorner};
-
-// Front G, bottom R, back B, top O, left W, right Y.
-Colours SolvedColours() {
-  constexpr const char* kFaceColour[] = {"", "G", "R", "B", "O", "W", "Y"};
-  Colours colours;
-  for (int i = 1; i <= kFaceletCount; ++i) colours[i] = kFaceColour[FaceOf(i)];
-  return colours;
-}
-
-GridTexts GridsOf(const Colours& colours) {
-  GridTexts grids;
-  for (int grid = 1; grid <= kFaceCount; ++grid) {
-    for (int column = 0; column < 3; ++column) {
-      for (int row = 0; row < 3; ++row) {
-        grids[grid][column][row] = colours[GridCellFacelet(grid, column, row)];
-      }
-    }
-  }
-  return grids;
-}
-
-void Enter(StateTable& table, const Colours& colours, FaceColourRule rule) {
-  table.ReadGrids(GridsOf(colours), rule);
-  table.IdentifyAll();
-}
+using test::Colours;
+using test::GridsOf;
+using test::kBothRules;
+using test::ReadColours;
+using test::SolvedColours;
 
 TEST(StateTableTest, SolvedEntryIdentifiesEveryStickerAtHome) {
   for (FaceColourRule rule : kBothRules) {
     StateTable table;
-    Enter(table, SolvedColours(), rule);
+    ReadColours(table, SolvedColours(), rule);
     for (int i = 1; i <= kFaceletCount; ++i) {
       EXPECT_EQ(table.Home(i), i);
       EXPECT_EQ(table.row(i).label, SlotLabelOfFacelet(i));
@@ -67,7 +46,7 @@ TEST(StateTableTest, CornerCubieInAnotherSlotGetsItsHomeNumbers) {
   colours[30] = "R";
   colours[52] = "Y";
   StateTable table;
-  Enter(table, colours, FaceColourRule::kCentre);
+  ReadColours(table, colours, FaceColourRule::kCentre);
   EXPECT_EQ(table.Home(10), 1);
   EXPECT_EQ(table.Home(3), 30);
   EXPECT_EQ(table.Home(54), 52);
@@ -89,7 +68,7 @@ TEST(StateTableTest, TwoCornersWithTheSameColoursFailTheCounts) {
   colours[10] = "O";
   colours[54] = "Y";
   StateTable table;
-  Enter(table, colours, FaceColourRule::kCentre);
+  ReadColours(table, colours, FaceColourRule::kCentre);
   for (int f : {1, 30, 52, 3, 10, 54}) EXPECT_EQ(table.row(f).label, "A1");
   EXPECT_EQ(table.Home(3), 1);
   EXPECT_EQ(table.Home(1), 1);
@@ -102,7 +81,7 @@ TEST(StateTableTest, EmptyCellOnAFirstEntryLeavesItsSlotUnidentified) {
   Colours colours = SolvedColours();
   colours[30] = "";
   StateTable table;
-  Enter(table, colours, FaceColourRule::kCentre);
+  ReadColours(table, colours, FaceColourRule::kCentre);
   EXPECT_EQ(table.row(30).code, 0);
   for (int f : {1, 30, 52}) {
     EXPECT_EQ(table.Home(f), 0);
@@ -114,12 +93,12 @@ TEST(StateTableTest, EmptyCellOnAFirstEntryLeavesItsSlotUnidentified) {
 
 TEST(StateTableTest, IdentificationNeverClearsOldValues) {
   StateTable table;
-  Enter(table, SolvedColours(), FaceColourRule::kCentre);
+  ReadColours(table, SolvedColours(), FaceColourRule::kCentre);
   // A cell emptied on a later entry keeps its old code, so its slot is
   // still recognised.
   Colours emptied = SolvedColours();
   emptied[30] = "";
-  Enter(table, emptied, FaceColourRule::kCentre);
+  ReadColours(table, emptied, FaceColourRule::kCentre);
   EXPECT_EQ(table.row(30).colour, "");
   EXPECT_EQ(table.row(30).code, 1000);
   EXPECT_EQ(table.Home(30), 30);
@@ -127,7 +106,7 @@ TEST(StateTableTest, IdentificationNeverClearsOldValues) {
   // longer recognised and keeps the home numbers and labels it had.
   Colours repainted = SolvedColours();
   repainted[30] = "G";
-  Enter(table, repainted, FaceColourRule::kCentre);
+  ReadColours(table, repainted, FaceColourRule::kCentre);
   EXPECT_EQ(table.row(30).code, 1);
   for (int f : {1, 30, 52}) {
     EXPECT_EQ(table.Home(f), f);
@@ -143,7 +122,7 @@ TEST(StateTableTest, ReferenceCornerRuleIgnoresTheCentreColours) {
   Colours colours = SolvedColours();
   colours[5] = "R";
   StateTable table;
-  Enter(table, colours, FaceColourRule::kReferenceCorner);
+  ReadColours(table, colours, FaceColourRule::kReferenceCorner);
   EXPECT_EQ(table.face_colour(1), "G");
   EXPECT_EQ(table.face_colour(2), "R");
   EXPECT_EQ(table.row(5).code, 10);
@@ -152,13 +131,13 @@ TEST(StateTableTest, ReferenceCornerRuleIgnoresTheCentreColours) {
   EXPECT_EQ(table.row(5).label, "");
   // The same entry read by its centres has a red front.
   StateTable by_centres;
-  Enter(by_centres, colours, FaceColourRule::kCentre);
+  ReadColours(by_centres, colours, FaceColourRule::kCentre);
   EXPECT_EQ(by_centres.face_colour(1), "R");
 }
 
 TEST(StateTableTest, ReferenceCornerWithoutColoursKeepsTheOppositeFaces) {
   StateTable table;
-  Enter(table, SolvedColours(), FaceColourRule::kReferenceCorner);
+  ReadColours(table, SolvedColours(), FaceColourRule::kReferenceCorner);
   Colours colours = SolvedColours();
   colours[18] = "";
   colours[25] = "X";
@@ -183,7 +162,7 @@ TEST(StateTableTest, LastMatchingFaceWins) {
 
 TEST(StateTableTest, ApplyMapMovesStickersButNotTheDisplay) {
   StateTable table;
-  Enter(table, SolvedColours(), FaceColourRule::kCentre);
+  ReadColours(table, SolvedColours(), FaceColourRule::kCentre);
   for (int i = 1; i <= kFaceletCount; ++i) table.row(i).display = "d" + std::to_string(i);
   const FaceletMap rx = MoveMap({BaseTurn::kRx, 1});
   table.ApplyMap(rx);
@@ -208,7 +187,7 @@ TEST(StateTableTest, QueriesOfMissingNumbers) {
   EXPECT_FALSE(empty.CountsAreConsistent());
   EXPECT_FALSE(empty.IsSolved());
   StateTable table;
-  Enter(table, SolvedColours(), FaceColourRule::kCentre);
+  ReadColours(table, SolvedColours(), FaceColourRule::kCentre);
   for (int missing : {0, 55, -1, 1000}) {
     EXPECT_EQ(table.PositionOfHome(missing), 0) << missing;
     EXPECT_EQ(table.SlotLabelOfHome(missing), "") << missing;
@@ -218,7 +197,7 @@ TEST(StateTableTest, QueriesOfMissingNumbers) {
 TEST(StateTableTest, CountsNeedNineYellowStickers) {
   // Homes complete, but one yellow sticker too few.
   StateTable table;
-  Enter(table, SolvedColours(), FaceColourRule::kCentre);
+  ReadColours(table, SolvedColours(), FaceColourRule::kCentre);
   table.row(47).colour = "y";
   EXPECT_FALSE(table.CountsAreConsistent());
 }

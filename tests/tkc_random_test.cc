@@ -10,11 +10,11 @@
 namespace rq51 {
 namespace {
 
-using tkc_test::Colours;
-using tkc_test::Enter;
-using tkc_test::RandomMoves;
-using tkc_test::SolvedColours;
-using tkc_test::Turned;
+using test::Colours;
+using test::EnterColours;
+using test::RandomMoves;
+using test::SolvedColours;
+using test::Turned;
 
 // Under AddressSanitizer every step is many times slower; a quarter of the
 // cubes still takes every path of the tables, and the optimised build runs
@@ -38,7 +38,7 @@ TEST(TkcRandomTest, OneShotRunSolvesEveryRandomCube) {
   int solved = 0;
   for (int n = 0; n < kCubes; ++n) {
     const Colours colours = RandomCube(random);
-    ASSERT_TRUE(Enter(window, colours)) << "cube " << n << " rejected";
+    ASSERT_TRUE(EnterColours(window, colours)) << "cube " << n << " rejected";
     ASSERT_TRUE(window.PressButton("CES"));
     if (window.table().IsSolved()) {
       ++solved;
@@ -55,8 +55,8 @@ TEST(TkcRandomTest, ButtonsInTurnGiveTheSameListsAndCubeAsTheOneShotRun) {
   SolverWindow one_shot = tkc_test::TkcWindow();
   for (int n = 0; n < 200; ++n) {
     const Colours colours = RandomCube(random);
-    ASSERT_TRUE(Enter(by_buttons, colours));
-    ASSERT_TRUE(Enter(one_shot, colours));
+    ASSERT_TRUE(EnterColours(by_buttons, colours));
+    ASSERT_TRUE(EnterColours(one_shot, colours));
     for (const char* button : {"Upper1", "Mochikae", "Upper2", "Middle"}) {
       ASSERT_TRUE(by_buttons.PressButton(button));
     }

@@ -15,16 +15,17 @@ namespace rq51 {
 namespace {
 
 using Lines = std::vector<std::string>;
-using tkc_test::Enter;
-using tkc_test::Moves;
-using tkc_test::SolvedColours;
-using tkc_test::Turned;
+using test::EnterColours;
+using test::Inverted;
+using test::Moves;
+using test::SolvedColours;
+using test::Turned;
 
 class TkcStagesTest : public ::testing::Test {
  protected:
   // Enters a solved cube, then performs `trial` with the trial buttons.
   void EnterSolvedThenTry(const std::vector<Move>& trial) {
-    ASSERT_TRUE(Enter(window_, SolvedColours()));
+    ASSERT_TRUE(EnterColours(window_, SolvedColours()));
     for (const Move& move : trial) window_.TrialMove(move);
   }
   void Press(std::string_view button) { ASSERT_TRUE(window_.PressButton(button)); }
@@ -69,7 +70,7 @@ TEST_F(TkcStagesTest, SolvedCubeLogsOnlyTheStatusLines) {
 }
 
 TEST_F(TkcStagesTest, StagesRunTwiceFindNothingToDo) {
-  EnterSolvedThenTry(Moves({"Rz", "Mx", "Ly-", "Mz2", "Rx"}));
+  EnterSolvedThenTry(Moves("Rz Mx Ly- Mz2 Rx"));
   Press("Upper1");
   const Lines first = List(1);
   EXPECT_FALSE(first.empty());
@@ -80,17 +81,17 @@ TEST_F(TkcStagesTest, StagesRunTwiceFindNothingToDo) {
 }
 
 TEST_F(TkcStagesTest, UpperFaceTrialTurns) {
-  EnterSolvedThenTry(Moves({"Rz"}));
+  EnterSolvedThenTry(Moves("Rz"));
   Press("Upper1");
   EXPECT_EQ(List(1), (Lines{"Rz-   1<-46"}));
   EXPECT_TRUE(window_.table().IsSolved());
 
-  EnterSolvedThenTry(Moves({"My2"}));
+  EnterSolvedThenTry(Moves("My2"));
   Press("Upper1");
   EXPECT_EQ(List(1), (Lines{"My2  35<-11"}));
   EXPECT_TRUE(window_.table().IsSolved());
 
-  EnterSolvedThenTry(Moves({"Mz"}));
+  EnterSolvedThenTry(Moves("Mz"));
   Press("Upper1");
   EXPECT_EQ(List(1), (Lines{"Mz-   5<-50"}));
   EXPECT_TRUE(window_.table().IsSolved());
@@ -99,11 +100,11 @@ TEST_F(TkcStagesTest, UpperFaceTrialTurns) {
 // Entering the colours of a turned cube anchors the faces on its centres, so
 // a slice turn reads as the outer layers turned the other way.
 TEST_F(TkcStagesTest, UpperFaceOfCubesEnteredTurned) {
-  ASSERT_TRUE(Enter(window_, Turned(SolvedColours(), Moves({"My2"}))));
+  ASSERT_TRUE(EnterColours(window_, Turned(SolvedColours(), Moves("My2"))));
   Press("Upper1");
   EXPECT_EQ(List(1), (Lines{"Ry2   1<- 9", "Ly2  21<-25"}));
 
-  ASSERT_TRUE(Enter(window_, Turned(SolvedColours(), Moves({"Mz"}))));
+  ASSERT_TRUE(EnterColours(window_, Turned(SolvedColours(), Moves("Mz"))));
   Press("Upper1");
   EXPECT_EQ(List(1), (Lines{"Rz    1<-37"}));
 }
@@ -138,17 +139,8 @@ TEST_F(TkcStagesTest, SecondFaceWithTheUpperFaceTurned) {
   }
 }
 
-// Performs the inverse of a row's moves as trial moves, so that the row is
-// what brings the cube back.
-std::vector<Move> Undoing(const std::vector<Move>& moves) {
-  std::vector<Move> inverse;
-  for (auto it = moves.rbegin(); it != moves.rend(); ++it)
-    inverse.push_back({it->base, 4 - it->power});
-  return inverse;
-}
-
 TEST_F(TkcStagesTest, MiddleExchangesTwoPairsOfEdges) {
-  EnterSolvedThenTry(Undoing(Moves({"Mz", "Rx2", "Mz2", "Rx2", "Mz"})));
+  EnterSolvedThenTry(Inverted(Moves("Mz Rx2 Mz2 Rx2 Mz")));
   EXPECT_EQ(MiddleArrangementCode(window_.table()), 1032);
   Press("Middle");
   EXPECT_EQ(List(3), (Lines{std::string(kMiddleArrangementMoved), "  Mz Rx2Mz2Rx2Mz ",
@@ -160,7 +152,7 @@ TEST_F(TkcStagesTest, MiddleFlipsAllFourEdges) {
   const Lines rows = {"  Ry Mx-Ry Mx-Ry Mx-", "  Ry2Mx Ry Mx Ry Mx Ry ", "  Ly Mx Ly Mx Ly Mx ",
                       "  Ly2Mx-Ly Mx-Ly Mx-Ly "};
   std::vector<std::string_view> views(rows.begin(), rows.end());
-  EnterSolvedThenTry(Undoing(ReadMacroLines(views).moves));
+  EnterSolvedThenTry(Inverted(ReadMacroLines(views).moves));
   EXPECT_EQ(MiddleFlipCode(window_.table()), 1111);
   Press("Middle");
   Lines expected = {std::string(kMiddleArrangementSettled), std::string(kMiddleFlipMoved)};
@@ -176,7 +168,7 @@ TEST_F(TkcStagesTest, ChosenArrangementRowsOnTheirCubes) {
   for (const auto& [code, line] : cases) {
     EnterSolvedThenTry({});
     Press("Mochikae");
-    for (const Move& move : Undoing(ReadMacroText(line).moves)) window_.TrialMove(move);
+    for (const Move& move : Inverted(ReadMacroText(line).moves)) window_.TrialMove(move);
     ASSERT_EQ(CornerArrangementCode(window_.table()), code);
     Press("Upper2");
     EXPECT_EQ(List(2), (Lines{std::string(kCornerArrangementMoved), line,

@@ -4,38 +4,16 @@
 // prints the wall-clock time as rq51-startup-probe does, then quits.
 
 #include <QApplication>
-#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 #include <QWidget>
-#include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <vector>
 
+#include "tools/startup_timing.h"
+
 namespace {
-
-class FirstPaintReporter : public QObject {
- public:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint && !reported_) {
-      reported_ = true;
-      const auto now = std::chrono::system_clock::now().time_since_epoch();
-      std::printf("shown_at_us %lld\nwidgets %lld\n",
-                  static_cast<long long>(
-                      std::chrono::duration_cast<std::chrono::microseconds>(now).count()),
-                  static_cast<long long>(QApplication::allWidgets().size()));
-      std::fflush(stdout);
-      QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-    }
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  bool reported_ = false;
-};
 
 constexpr int kWindows = 7;
 // The main menu's controls: six menu buttons, a close button, a text label
@@ -66,7 +44,7 @@ int main(int argc, char* argv[]) {
     new QLabel(QStringLiteral("x"), windows[1 + i % (kWindows - 1)].get());
   }
 
-  FirstPaintReporter reporter;
+  rq51::FirstPaintReporter reporter;
   windows[0]->installEventFilter(&reporter);
   windows[0]->show();
   return application.exec();

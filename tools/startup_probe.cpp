@@ -4,43 +4,16 @@
 // times.
 
 #include <QApplication>
-#include <QEvent>
-#include <QTimer>
-#include <chrono>
-#include <cstdio>
 
+#include "tools/startup_timing.h"
 #include "ui/app_setup.h"
 #include "ui/window_set.h"
-
-namespace {
-
-class FirstPaintReporter : public QObject {
- public:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint && !reported_) {
-      reported_ = true;
-      const auto now = std::chrono::system_clock::now().time_since_epoch();
-      std::printf("shown_at_us %lld\nwidgets %lld\n",
-                  static_cast<long long>(
-                      std::chrono::duration_cast<std::chrono::microseconds>(now).count()),
-                  static_cast<long long>(QApplication::allWidgets().size()));
-      std::fflush(stdout);
-      QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-    }
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  bool reported_ = false;
-};
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   rq51::SetUpApplicationFont();
   rq51::WindowSet windows;
-  FirstPaintReporter reporter;
+  rq51::FirstPaintReporter reporter;
   windows.main_window()->installEventFilter(&reporter);
   windows.ShowMainWindow();
   return application.exec();

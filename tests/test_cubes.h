@@ -1,0 +1,145 @@
+// Cubes for the tests and benchmarks: a solved colour arrangement, the same
+// turned by moves, moves from their names, home numbers, and colours entered
+// into a state table or into a solver window as a user enters them.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <random>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cube/facelets.h"
+#include "cube/moves.h"
+#include "cube/notation.h"
+#include "cube/state_table.h"
+#include "shell/solver_window.h"
+
+namespace rq51::test {
+
+// Colour letters by facelet; index 0 is unused.
+using Colours = std::array<std::string, kFaceletCount + 1>;
+// Home numbers by facelet; index 0 is unused.
+using Homes = std::array<int, kFaceletCount + 1>;
+// Colour letters by face: front, bottom, back, top, left, right.
+using FaceColours = std::array<std::string, kFaceCount + 1>;
+
+// The two ways of reading the face colours: from the centres, or from the
+// reference corner.
+inline constexpr FaceColourRule kBothRules[] = {FaceColourRule::kCentre,
+                                                FaceColourRule::kReferenceCorner};
+
+// Front green, bottom red, back blue, top orange, left white, right yellow:
+// the reference corner shows the colours the CF-0 window presets.
+inline const FaceColours kSolvedFaces = {"", "G", "R", "B", "O", "W", "Y"};
+
+// A solved cube whose faces show the given colours.
+inline Colours SolvedColours(const FaceColours& faces = kSolvedFaces) {
+  Colours colours;
+  for (int k = 1; k <= kFaceletCount; ++k) colours[k] = faces[FaceOf(k)];
+  return colours;
+}
+
+// The colours of a cube physically turned by `moves`.
+inline Colours Turned(const Colours& colours, const std::vector<Move>& moves) {
+  return ApplyToState(MapOfMoves(moves), colours);
+}
+
+// `count` moves drawn from all 27.
+inline std::vector<Move> RandomMoves(std::mt19937& random, int count) {
+  std::uniform_int_distribution<size_t> pick(0, AllMoves().size() - 1);
+  std::vector<Move> moves;
+  for (int n = 0; n < count; ++n) moves.push_back(AllMoves()[pick(random)]);
+  return moves;
+}
+
+// Moves written as button names separated by blanks: "Rx3 Ry Lz". An unknown
+// name throws, so a mistyped case fails its test instead of testing less.
+inline std::vector<Move> Moves(std::string_view names) {
+  std::vector<Move> moves;
+  size_t at = 0;
+  while (at < names.size()) {
+    const size_t end = std::min(names.find(' ', at), names.size());
+    const std::string_view name = names.substr(at, end - at);
+    at = end + 1;
+    if (name.empty()) continue;
+    const std::optional<Move> move = MoveFromName(name);
+    if (!move) throw std::invalid_argument("no move named \"" + std::string(name) + "\"");
+    moves.push_back(*move);
+  }
+  return moves;
+}
+
+// The moves of a log line's move part: "(Rx-MyRx- )４乗".
+inline std::vector<Move> MovesOfText(std::string_view text) { return ReadMacroText(text).moves; }
+
+// The moves that undo `moves`.
+inline std::vector<Move> Inverted(std::vector<Move> moves) {
+  std::reverse(moves.begin(), moves.end());
+  for (Move& move : moves) move.power = 4 - move.power;
+  return moves;
+}
+
+// The colours as the six grids show them.
+inline GridTexts GridsOf(const Colours& colours) {
+  GridTexts grids;
+  for (int grid = 1; grid <= kFaceCount; ++grid) {
+    for (int column = 0; column < 3; ++column) {
+      for (int row = 0; row < 3; ++row) {
+        grids[grid][column][row] = colours[GridCellFacelet(grid, column, row)];
+      }
+    }
+  }
+  return grids;
+}
+
+// Reads the colours into the table and identifies every sticker.
+inline void ReadColours(StateTable& table, const Colours& colours, FaceColourRule rule) {
+  table.ReadGrids(GridsOf(colours), rule);
+  table.IdentifyAll();
+}
+
+// A table read from a solved cube, identified.
+inline StateTable SolvedTable() {
+  StateTable table;
+  ReadColours(table, SolvedColours(), FaceColourRule::kCentre);
+  return table;
+}
+
+// The home numbers a map leaves on a solved cube.
+inline Homes HomesAfter(const FaceletMap& map) {
+  Homes homes{};
+  for (int k = 1; k <= kFaceletCount; ++k) homes[k] = map(k);
+  return homes;
+}
+
+inline Homes SolvedHomes() { return HomesAfter(FaceletMap()); }
+
+inline Homes HomesOf(const StateTable& table) {
+  Homes homes{};
+  for (int k = 1; k <= kFaceletCount; ++k) homes[k] = table.Home(k);
+  return homes;
+}
+
+// Paints every facelet as a user does: the colour, then a left click on the
+// facelet's grid cell.
+inline void PaintColours(SolverWindow& window, const Colours& colours) {
+  for (int k = 1; k <= kFaceletCount; ++k) {
+    const GridCell cell = FaceletGridCell(k);
+    window.ChooseColour(colours[k]);
+    window.GridMouseDown(cell.grid, MouseButton::kLeft, {cell.column, cell.row});
+  }
+}
+
+// Paints the colours and confirms them. True when the window accepted the
+// cube.
+inline bool EnterColours(SolverWindow& window, const Colours& colours) {
+  PaintColours(window, colours);
+  window.ColoringClick();
+  return window.label4() == kArrangementOk;
+}
+
+}  // namespace rq51::test
