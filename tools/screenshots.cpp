@@ -1,6 +1,7 @@
 // rq51-screenshots OUTDIR: renders each window of the program on Qt's
 // offscreen platform and saves it as a PNG file in OUTDIR.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QTextStream>
@@ -29,14 +30,20 @@ struct Shot {
 // they do not depend on the screen.
 constexpr QSize kSolverWindowSize(1600, 1000);
 
-// The TK-C window (TForm6) as its user sees it.
-rq51::SolverWindowView& TkcView(rq51::WindowSet& windows) {
-  return *static_cast<rq51::SolverWindowView*>(windows.window(6));
+// A solver window (TForm3 .. TForm7) as its user sees it.
+rq51::SolverWindowView& SolverView(rq51::WindowSet& windows, int form) {
+  return *static_cast<rq51::SolverWindowView*>(windows.window(form));
 }
 
-// Paints a scrambled cube into the TK-C grids the way a user does: a colour
-// button, then a left click on each cell of that colour.
-void PaintScrambledCube(rq51::WindowSet& windows) {
+// Clicks the control called `name` in window `form`, as a user would.
+void Click(rq51::WindowSet& windows, int form, const char* name) {
+  auto* button = windows.window(form)->findChild<QAbstractButton*>(QString::fromLatin1(name));
+  if (button != nullptr) button->click();
+}
+
+// Paints a scrambled cube into the grids of a solver window the way a user
+// does: a colour button, then a left click on each cell of that colour.
+void PaintScrambledCube(rq51::WindowSet& windows, int form) {
   static const char* const kScramble[] = {"Rx",  "Ly3", "Rz2", "My",  "Lx", "Ry3",
                                           "Mz2", "Rx3", "Lz",  "Ry2", "Mx", "Lz3"};
   std::vector<rq51::Move> moves;
@@ -44,7 +51,7 @@ void PaintScrambledCube(rq51::WindowSet& windows) {
   const rq51::FaceletMap scramble = rq51::MapOfMoves(moves);
   // Front green, bottom red, back blue, top orange, left white, right yellow.
   static const char* const kFaceLetters[] = {"", "G", "R", "B", "O", "W", "Y"};
-  rq51::SolverWindowView& view = TkcView(windows);
+  rq51::SolverWindowView& view = SolverView(windows, form);
   for (int k = 1; k <= rq51::kFaceletCount; ++k) {
     const rq51::GridCell cell = rq51::FaceletGridCell(k);
     view.window().ChooseColour(kFaceLetters[rq51::FaceOf(scramble(k))]);
@@ -53,12 +60,26 @@ void PaintScrambledCube(rq51::WindowSet& windows) {
   view.Render();
 }
 
-// Confirms the painted cube and switches the net's numbers on.
+// Confirms the painted TK-C cube and switches the net's numbers on.
 void ConfirmEntry(rq51::WindowSet& windows) {
-  rq51::SolverWindowView& view = TkcView(windows);
-  view.window().ColoringClick();
-  view.window().NumtukeClick();
-  view.Render();
+  Click(windows, 6, "Coloring");
+  Click(windows, 6, "Numtuke");
+}
+
+// A scrambled cube entered and solved with the one-shot button.
+void SolveInOneShot(rq51::WindowSet& windows, int form) {
+  PaintScrambledCube(windows, form);
+  Click(windows, form, "Coloring");
+  Click(windows, form, "CES");
+}
+
+// A few turns in the explorer, with the numbering on.
+void ExploreTurns(rq51::WindowSet& windows) {
+  for (const char* turn : {"Rx", "Ry2", "Lz3"}) {
+    Click(windows, 2, turn);
+    Click(windows, 2, "Trans");
+  }
+  Click(windows, 2, "Numduke");
 }
 
 std::vector<Shot> Shots() {
@@ -72,8 +93,11 @@ std::vector<Shot> Shots() {
       {"tkl.png", 7, nullptr},
       // A scrambled cube painted into the grids, before and after its entry
       // is confirmed.
-      {"tkc_painted.png", 6, PaintScrambledCube},
+      {"tkc_painted.png", 6, [](rq51::WindowSet& windows) { PaintScrambledCube(windows, 6); }},
       {"tkc_entered.png", 6, ConfirmEntry},
+      {"explorer_turns.png", 2, ExploreTurns},
+      {"cf0_solved.png", 3, [](rq51::WindowSet& windows) { SolveInOneShot(windows, 3); }},
+      {"tkc_solved.png", 6, [](rq51::WindowSet& windows) { SolveInOneShot(windows, 6); }},
   };
 }
 
