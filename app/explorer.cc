@@ -1,18 +1,8 @@
 #include "app/explorer.h"
 
-#include <cstdio>
+#include "cube/number_text.h"
 
 namespace rq51 {
-
-namespace {
-
-std::string TwoDigits(int n) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%2d", n);
-  return text;
-}
-
-}  // namespace
 
 Rgb ExplorerColourOfHome(int home) {
   static constexpr std::array<Rgb, kFaceCount> kColours = {{
@@ -48,7 +38,7 @@ void Explorer::TransClick() {
 void Explorer::NumdukeClick() {
   const bool numbering_on = !net_[1].text.empty();
   for (int p = 1; p <= kFaceletCount; ++p) {
-    net_[p].text = numbering_on ? std::string() : TwoDigits(home_[p]);
+    net_[p].text = numbering_on ? std::string() : Format2d(home_[p]);
   }
 }
 
@@ -82,8 +72,8 @@ void Explorer::ListCycles() {
   int moved = 0;
   for (int i = 1; i <= kFaceletCount; ++i) {
     if (where[i] == i) continue;
-    cycles_[0][moved] = TwoDigits(i);
-    cycles_[1][moved] = TwoDigits(where[i]);
+    cycles_[0][moved] = Format2d(i);
+    cycles_[1][moved] = Format2d(where[i]);
     ++moved;
   }
 
@@ -94,7 +84,7 @@ void Explorer::ListCycles() {
     int column = 1;
     for (int s = start; !listed[s] && column < kCycleColumns; s = where[s]) {
       listed[s] = true;
-      cycles_[row][column++] = TwoDigits(s);
+      cycles_[row][column++] = Format2d(s);
     }
     ++row;
   }

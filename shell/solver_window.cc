@@ -1,17 +1,12 @@
 #include "shell/solver_window.h"
 
-#include <cstdio>
 #include <utility>
+
+#include "cube/number_text.h"
 
 namespace rq51 {
 
 namespace {
-
-std::string Format2d(int n) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%2d", n);
-  return text;
-}
 
 // Net palette of the corners-first exercise window: the colour of a
 // sticker's home face.
@@ -214,6 +209,9 @@ bool SolverWindow::PressButton(std::string_view name) {
   if (name == "Coloring") {
     ColoringClick();
     return true;
+  }
+  if (name == "BitBtn1") {
+    return true;  // closing only hides the window; everything in it stays
   }
   if (name == "Sikou") {
     SikouClick();

@@ -5,9 +5,9 @@
 
 namespace rq51 {
 
-std::vector<Move> MovesOfRow(const RowSpec& spec) {
-  if (!spec.turns.empty()) return ReadMacroText(spec.turns, {.accept_power3 = true}).moves;
-  return ReadMacroLines(spec.lines).moves;
+std::vector<Move> MovesOfRow(const RowSpec& written) {
+  if (!written.turns.empty()) return ReadMacroText(written.turns, {.accept_power3 = true}).moves;
+  return ReadMacroLines(written.lines).moves;
 }
 
 StageTable::StageTable(std::initializer_list<RowSpec> rows)
@@ -15,10 +15,10 @@ StageTable::StageTable(std::initializer_list<RowSpec> rows)
 
 StageTable::StageTable(const std::vector<RowSpec>& rows) {
   rows_.reserve(rows.size());
-  for (const RowSpec& spec : rows) {
-    std::vector<Move> moves = MovesOfRow(spec);
+  for (const RowSpec& written : rows) {
+    std::vector<Move> moves = MovesOfRow(written);
     FaceletMap map = MapOfMoves(moves);
-    rows_.push_back(TableRow{spec.key, spec.lines, std::move(moves), map});
+    rows_.push_back(TableRow{written.key, written.lines, std::move(moves), map});
   }
 }
 

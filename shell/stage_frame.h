@@ -49,7 +49,7 @@ class StageTable {
 };
 
 // The moves a row performs: its `turns` when given, else those of its lines.
-std::vector<Move> MovesOfRow(const RowSpec& spec);
+std::vector<Move> MovesOfRow(const RowSpec& written);
 
 // A line chosen by whether the key has its "nothing to do" value, logged
 // after the headings and before the row lines.
