@@ -127,7 +127,7 @@ TEST_F(Cf0StagesTest, A21TurnedForwardIsOrientedByTheChosenRow) {
   EnterTurned(Inverted(MovesOfRow(row)));
   ASSERT_EQ(window_.table().Home(21), 46);
   window_.PressButton("CC");
-  EXPECT_EQ(list(1), (Lines{kSeparator, "RzRxRy-RxRy-   A21@+", "RzRy-Rz-Ry2Rx2"}));
+  EXPECT_EQ(list(1), (Lines{kSeparator, "(RzRyRz-Ry-)２乗   A21@+", "(RxRy-Rx-Ry)２乗"}));
   EXPECT_TRUE(CornersNotSolved(homes()).empty());
   window_.PressButton("EC");
   window_.PressButton("SC");

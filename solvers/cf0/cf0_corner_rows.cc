@@ -84,7 +84,8 @@ const std::vector<Cf0StepRows>& Cf0CornerTwistSteps() {
       // Step 12: A21, key: the home number at 21
       {21, {
           {28, {"(Ry-RxRyRx-)２乗   A21@-", "(RyRzRy-Rz-)２乗"}},
-          {46, {"RzRxRy-RxRy-   A21@+", "RzRy-Rz-Ry2Rx2"}},
+          // Home 46: the home-28 macro undone, in the same bracket form.
+          {46, {"(RzRyRz-Ry-)２乗   A21@+", "(RxRy-Rx-Ry)２乗"}},
       }},
   };
   return kSteps;
