@@ -162,7 +162,11 @@ std::optional<SolveRequest> ParseArguments(const std::vector<std::string>& args,
   } else {
     const MacroReading reading = ReadMacroText(*scramble, NotationOptions{.accept_power3 = true});
     if (reading.malformed || reading.stop < scramble->size()) {
-      std::string_view rest = std::string_view(*scramble).substr(reading.stop);
+      // Name the whole blank-separated word the reading stopped in.
+      const std::string_view text = *scramble;
+      const size_t blank_before = text.find_last_of(' ', reading.stop);
+      std::string_view rest =
+          text.substr(blank_before == std::string_view::npos ? 0 : blank_before + 1);
       const size_t blank = rest.find(' ', 1);
       if (blank != std::string_view::npos) rest = rest.substr(0, blank);
       error = reading.malformed

@@ -90,7 +90,7 @@ expect_refused("a lower-case letter" ARGS --window lb
                --cube "gGGGGGGGGRRRRRRRRRBBBBBBBBBOOOOOOOOOWWWWWWWWWYYYYYYYYY"
                ERROR "'g' at position 1")
 expect_refused("an unknown move" ARGS --window lb --scramble "Rx Qy2" ERROR "unknown move 'Qy2'")
-expect_refused("a move with a stray suffix" ARGS --window lb --scramble "Rx2-" ERROR "'-'")
+expect_refused("a move with a stray suffix" ARGS --window lb --scramble "Rx2-" ERROR "'Rx2-'")
 expect_refused("an open bracket" ARGS --window lb --scramble "(RxRy" ERROR "'(RxRy'")
 expect_refused("an unknown option" ARGS --window lb --cube ${solved_cube} --fast
                ERROR "unknown option '--fast'")
@@ -100,3 +100,8 @@ expect_refused("a button the window lacks" ARGS --window cf0 --cube ${solved_cub
                ERROR "no button 'Reset'")
 expect_refused("a list-clear button the window lacks" ARGS --window tkc --cube ${solved_cube}
                Lbx5clear ERROR "no button 'Lbx5clear'")
+expect_refused("an unknown move between good ones" ARGS --window cf0 --scramble "Rx Rx4 Ry"
+               ERROR "'Rx4'")
+expect_cli(NAME "solve takes the close button as a press that keeps everything"
+           ARGS solve --window lb --scramble "Rx" BitBtn1 Rx3
+           EXPECT_STATUS 0 EXPECT_STDOUT_CONTAINS "solved\tyes")
