@@ -141,9 +141,9 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   note->setGeometry(313, 37, 238, 210);
   note->setTextFormat(Qt::PlainText);
   note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  // The label stores its lines joined by "\r\n"; Qt breaks lines on "\n"
-  // alone and would draw the carriage returns.
-  note->setText(Label1Lines().join(QChar(u'\n')));
+  // Lines are separated by "\r\n"; a plain-text label draws that exactly
+  // as a line break.
+  note->setText(Label1Text());
   note->setAutoFillBackground(true);
   QPalette note_palette = note->palette();
   note_palette.setColor(QPalette::Window, Qt::black);

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -104,7 +105,16 @@ SolverWindowView::SolverWindowView(std::unique_ptr<SolverWindow> window, QWidget
   setObjectName(Text(variant.class_name));
   setWindowTitle(Text(variant.title));
 
-  auto* layout = new QGridLayout(this);
+  // On a screen smaller than the window's controls need, the window scrolls
+  // instead of squeezing its grids, net and buttons on top of each other.
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  auto* scroll = new QScrollArea(this);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  outer->addWidget(scroll);
+  auto* content = new QWidget(scroll);
+  auto* layout = new QGridLayout(content);
   layout->setHorizontalSpacing(18);
   layout->setVerticalSpacing(10);
   layout->addWidget(BuildColourEntry(), 0, 0, 2, 1, Qt::AlignTop);
@@ -144,6 +154,14 @@ SolverWindowView::SolverWindowView(std::unique_ptr<SolverWindow> window, QWidget
 
   layout->setColumnStretch(2, 1);
   layout->setRowStretch(1, 1);
+  scroll->setWidget(content);
+  // The pictures are decoration; they carry the names Image1, Image2, ...
+  int image = 0;
+  for (QWidget* child : findChildren<QWidget*>()) {
+    if (dynamic_cast<SolverPicture*>(child) != nullptr) {
+      child->setObjectName(QStringLiteral("Image%1").arg(++image));
+    }
+  }
   Render();
 }
 

@@ -158,7 +158,7 @@ class MainWindowTest : public QObject {
     QVERIFY(!Label1Text().endsWith(QStringLiteral("\r\n")));
 
     auto* label = windows_->main_window()->findChild<QLabel*>("Label1");
-    QCOMPARE(label->text(), lines.join(u'\n'));
+    QCOMPARE(label->text(), lines.join(QStringLiteral("\r\n")));
     QCOMPARE(label->palette().color(QPalette::Window), QColor(Qt::black));
     QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::white));
     QVERIFY(label->autoFillBackground());
