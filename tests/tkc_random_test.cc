@@ -16,14 +16,7 @@ using test::RandomMoves;
 using test::SolvedColours;
 using test::Turned;
 
-// Under AddressSanitizer every step is many times slower; a quarter of the
-// cubes still takes every path of the tables, and the optimised build runs
-// them all.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr int kCubes = 2500;
-#else
 constexpr int kCubes = 10000;
-#endif
 
 // Random sequences of all 27 turns; 30 turns mix the cube well, and the
 // shorter ones reach the cases where some pieces are already home.
