@@ -59,6 +59,11 @@ std::array<T, kFaceletCount + 1> ApplyToState(const FaceletMap& m,
 enum class BaseTurn : uint8_t { kRx, kRy, kRz, kLx, kLy, kLz, kMx, kMy, kMz };
 inline constexpr int kBaseTurnCount = 9;
 
+// The axis of a base turn (0 x, 1 y, 2 z) and its layer (0 R, 1 L, 2 M).
+// Turns on one axis commute with each other.
+constexpr int AxisOf(BaseTurn base) { return static_cast<int>(base) % 3; }
+constexpr int LayerOf(BaseTurn base) { return static_cast<int>(base) / 3; }
+
 struct Move {
   BaseTurn base;
   int power;  // 1, 2 or 3
