@@ -5,16 +5,11 @@
 namespace rq51 {
 
 Rgb ExplorerColourOfHome(int home) {
-  static constexpr std::array<Rgb, kFaceCount> kColours = {{
-      {0, 128, 0},      // green
-      {255, 0, 255},    // fuchsia
-      {0, 0, 255},      // blue
-      {255, 0, 0},      // red
-      {255, 255, 255},  // white
-      {255, 255, 0},    // yellow
-  }};
-  if (home < 1 || home > kFaceletCount) return kWhite;
-  return kColours[FaceOf(home) - 1];
+  static constexpr std::array<Colour, kFaceCount> kColours = {Colour::kGreen, Colour::kOrange,
+                                                              Colour::kBlue,  Colour::kRed,
+                                                              Colour::kWhite, Colour::kYellow};
+  if (home < 1 || home > kFaceletCount) return kUnpainted;
+  return RgbOf(kColours[FaceOf(home) - 1]);
 }
 
 Explorer::Explorer() {

@@ -77,7 +77,6 @@ class Explorer {
   const NetCell& net(int position) const { return net_[position]; }
   // StringGrid2, cell (column, row).
   const std::string& cycle_cell(int column, int row) const { return cycles_[row][column]; }
-  const CycleTable& cycle_table() const { return cycles_; }
 
   // The arrangement: the home number of the sticker at a position, and the
   // colour of that position.

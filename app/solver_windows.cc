@@ -5,7 +5,7 @@
 namespace rq51 {
 
 std::unique_ptr<SolverWindow> CreateSolverWindow(WindowKind kind) {
-  return std::make_unique<SolverWindow>(kind, MethodButtons(kind));
+  return std::make_unique<SolverWindow>(kind, MethodFor(kind));
 }
 
 std::optional<WindowKind> WindowKindFromShortName(std::string_view name) {

@@ -1,6 +1,6 @@
-// One-shot runs per second of each solving method, on the plain window
-// object: every iteration restores the entered cube, empties the stage
-// lists and presses the one-shot button. One benchmark per method.
+// One-shot runs per second of every registered method on the plain window
+// object, entry and check included: every iteration paints a cube into the
+// grids as a user does, confirms it and presses the one-shot button.
 #include <benchmark/benchmark.h>
 
 #include <random>
@@ -9,50 +9,47 @@
 
 #include "cube/moves.h"
 #include "shell/solver_window.h"
-#include "solvers/cf0/cf0_method.h"
-#include "solvers/tkc/tkc_method.h"
+#include "solvers/methods.h"
 #include "tests/test_cubes.h"
 
 namespace rq51 {
 namespace {
 
-constexpr int kCubes = 64;
-
-// Windows with random cubes entered as a user enters them.
-std::vector<SolverWindow> EnteredWindows(WindowKind kind, const std::vector<StageButton>& buttons) {
+void RunOneShots(benchmark::State& state, const Method* method) {
   std::mt19937 random(12345);
-  std::vector<SolverWindow> windows;
-  for (int n = 0; n < kCubes; ++n) {
-    const test::Colours colours =
-        test::Turned(test::SolvedColours(), test::RandomMoves(random, 30));
-    test::EnterColours(windows.emplace_back(kind, buttons), colours);
+  std::vector<test::Colours> cubes;
+  for (int n = 0; n < 64; ++n) {
+    cubes.push_back(test::Turned(test::SolvedColours(), test::RandomMoves(random, 30)));
   }
-  return windows;
-}
-
-void RunOneShots(benchmark::State& state, std::vector<SolverWindow>& windows) {
+  SolverWindow window(method->window, method);
   size_t n = 0;
   for (auto _ : state) {
-    SolverWindow& window = windows[n++ % windows.size()];
-    window.SikouClick();
-    for (int list : window.variant().stage_lists) window.ListClearClick(list);
+    test::EnterColours(window, cubes[n++ % cubes.size()]);
     window.PressButton("CES");
     benchmark::DoNotOptimize(window.table());
   }
   state.SetItemsProcessed(state.iterations());
 }
 
-void BM_Cf0OneShot(benchmark::State& state) {
-  std::vector<SolverWindow> windows = EnteredWindows(WindowKind::kCf0, Cf0Buttons());
-  RunOneShots(state, windows);
+// A cube entered and checked, without solving it: what entry costs.
+void BM_EntryAndCheck(benchmark::State& state) {
+  std::mt19937 random(12345);
+  const test::Colours cube = test::Turned(test::SolvedColours(), test::RandomMoves(random, 30));
+  SolverWindow window(WindowKind::kTkc);
+  for (auto _ : state) {
+    test::EnterColours(window, cube);
+    benchmark::DoNotOptimize(window.table());
+  }
 }
-BENCHMARK(BM_Cf0OneShot);
+BENCHMARK(BM_EntryAndCheck);
 
-void BM_TkcOneShot(benchmark::State& state) {
-  std::vector<SolverWindow> windows = EnteredWindows(WindowKind::kTkc, TkcButtons());
-  RunOneShots(state, windows);
-}
-BENCHMARK(BM_TkcOneShot);
+const bool kRegistered = [] {
+  for (const Method* method : Methods()) {
+    const std::string name = "BM_OneShot/" + std::string(VariantOf(method->window).short_name);
+    benchmark::RegisterBenchmark(name.c_str(), RunOneShots, method);
+  }
+  return true;
+}();
 
 }  // namespace
 }  // namespace rq51

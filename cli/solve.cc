@@ -12,6 +12,7 @@
 
 #include "app/solver_windows.h"
 #include "cli/commands.h"
+#include "cube/colour.h"
 #include "cube/facelets.h"
 #include "cube/moves.h"
 #include "cube/notation.h"
@@ -33,12 +34,8 @@ constexpr const char* kSolveUsage =
     "  Prints Label4, every list box, Edit55, the net, the home numbers and\n"
     "  whether the cube is solved, one item per line.\n";
 
-using Colours = std::array<std::string, kFaceletCount + 1>;
-
-// Colours of a solved physical cube, held as the corners-first windows
-// expect it: front G, bottom R, back B, top O, left W, right Y.
-constexpr std::array<std::string_view, kFaceCount + 1> kSolvedFaceColours = {"",  "G", "R", "B",
-                                                                             "O", "W", "Y"};
+// kNone leaves a cell as the window has it.
+using Colours = std::array<Colour, kFaceletCount + 1>;
 
 // The argument as it can stand in a one-line message: control characters
 // (a newline, say) are shown as '?'.
@@ -78,14 +75,10 @@ std::vector<std::string_view> Characters(std::string_view text) {
   return characters;
 }
 
-bool IsPaintLetter(std::string_view c) {
-  return c == "G" || c == "R" || c == "B" || c == "O" || c == "W" || c == "Y";
-}
-
 struct SolveRequest {
   bool help = false;
   WindowKind kind = WindowKind::kCf0;
-  Colours paint;  // empty text: leave the cell as it is
+  Colours paint{};
   std::vector<std::string> presses;
 };
 
@@ -152,12 +145,13 @@ std::optional<SolveRequest> ParseArguments(const std::vector<std::string>& args,
     for (int k = 1; k <= kFaceletCount; ++k) {
       const std::string_view letter = letters[k - 1];
       if (letter == ".") continue;
-      if (!IsPaintLetter(letter)) {
+      const std::optional<Colour> colour = ColourOfLetter(letter);
+      if (!colour) {
         error = "bad colour '" + Printable(letter) + "' at position " + std::to_string(k) +
                 " (expected G, R, B, O, W, Y or .)";
         return std::nullopt;
       }
-      request.paint[k] = std::string(letter);
+      request.paint[k] = *colour;
     }
   } else {
     const MacroReading reading = ReadMacroText(*scramble, NotationOptions{.accept_power3 = true});
@@ -174,29 +168,18 @@ std::optional<SolveRequest> ParseArguments(const std::vector<std::string>& args,
                   : "unknown move '" + Printable(rest) + "' in --scramble";
       return std::nullopt;
     }
-    Colours solved;
-    for (int k = 1; k <= kFaceletCount; ++k) solved[k] = kSolvedFaceColours[FaceOf(k)];
+    // A solved physical cube held as the corners-first windows expect it.
+    Colours solved{};
+    for (int k = 1; k <= kFaceletCount; ++k) solved[k] = HomeFaceColour(FaceOf(k));
     request.paint = ApplyToState(MapOfMoves(reading.moves), solved);
   }
   return request;
 }
 
 void PaintCube(SolverWindow& window, const Colours& paint) {
-  static constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kButtons = {{
-      {"G", "GreenBtn"},
-      {"R", "RedBtn"},
-      {"B", "BlueBtn"},
-      {"O", "OrangeBtn"},
-      {"W", "WhiteBtn"},
-      {"Y", "YellowBtn"},
-  }};
   for (int k = 1; k <= kFaceletCount; ++k) {
-    if (paint[k].empty()) continue;
-    if (window.current_colour() != paint[k]) {
-      for (const auto& [letter, button] : kButtons) {
-        if (letter == paint[k]) window.PressButton(button);
-      }
-    }
+    if (paint[k] == Colour::kNone) continue;
+    if (window.current_colour() != paint[k]) window.PressButton(InfoOf(paint[k])->button);
     const GridCell cell = FaceletGridCell(k);
     window.GridMouseDown(cell.grid, MouseButton::kLeft, {cell.column, cell.row});
   }

@@ -7,7 +7,7 @@ namespace rq51 {
 
 namespace {
 
-using Colours = std::array<std::string, kFaceletCount + 1>;
+using Colours = StickerColours;
 using Vector = std::array<int, 3>;
 
 // Outward normal of each face in a right-handed frame: x to the right, y to
@@ -56,35 +56,37 @@ int Parity(const std::array<int, N>& perm) {
   return transpositions % 2;
 }
 
-// Ordered so that opposite colours are three apart.
-int LetterIndex(std::string_view letter) {
-  constexpr std::array<std::string_view, 6> kLetters = {"G", "R", "W", "B", "O", "Y"};
+// Ordered so that opposite colours are three apart; -1 for no colour.
+int ColourIndex(Colour colour) {
+  constexpr std::array<Colour, 6> kOrder = {Colour::kGreen, Colour::kRed,    Colour::kWhite,
+                                            Colour::kBlue,  Colour::kOrange, Colour::kYellow};
   for (int i = 0; i < 6; ++i) {
-    if (kLetters[i] == letter) return i;
+    if (kOrder[i] == colour) return i;
   }
   return -1;
 }
 
-// Index of the opposite pair a letter belongs to: G/B 0, R/O 1, W/Y 2.
-int PairOf(std::string_view letter) { return LetterIndex(letter) % 3; }
+// Index of the opposite pair a colour belongs to: green and blue 0, red and
+// orange 1, white and yellow 2.
+int PairOf(Colour colour) { return ColourIndex(colour) % 3; }
 
 // Which face each colour letter stands for, by the window's rule; false when
 // the rule cannot give all six faces distinct colours.
 bool FaceColours(const Colours& colours, FaceColourRule rule,
-                 std::array<std::string, kFaceCount + 1>& face_colour) {
+                 std::array<Colour, kFaceCount + 1>& face_colour) {
   if (rule == FaceColourRule::kCentre) {
     for (int face = 1; face <= kFaceCount; ++face) face_colour[face] = colours[CentreOf(face)];
     for (int face = 1; face <= kFaceCount; ++face) {
-      if (face_colour[OppositeFace(face)] != OppositeColour(face_colour[face])) return false;
+      if (face_colour[OppositeFace(face)] != OppositeOf(face_colour[face])) return false;
       for (int other = 1; other < face; ++other) {
         if (face_colour[other] == face_colour[face]) return false;
       }
     }
     return true;
   }
-  const std::string& bottom = colours[18];
-  const std::string& back = colours[25];
-  const std::string& left = colours[45];
+  const Colour bottom = colours[18];
+  const Colour back = colours[25];
+  const Colour left = colours[45];
   if (PairOf(bottom) == PairOf(back) || PairOf(bottom) == PairOf(left) ||
       PairOf(back) == PairOf(left)) {
     return false;
@@ -92,9 +94,9 @@ bool FaceColours(const Colours& colours, FaceColourRule rule,
   face_colour[2] = bottom;
   face_colour[3] = back;
   face_colour[5] = left;
-  face_colour[4] = std::string(OppositeColour(bottom));
-  face_colour[1] = std::string(OppositeColour(back));
-  face_colour[6] = std::string(OppositeColour(left));
+  face_colour[4] = OppositeOf(bottom);
+  face_colour[1] = OppositeOf(back);
+  face_colour[6] = OppositeOf(left);
   return true;
 }
 
@@ -197,7 +199,7 @@ std::string_view FaultName(ArrangementFault fault) {
 ArrangementFault CheckRealArrangement(const Colours& colours, FaceColourRule rule) {
   std::array<int, 6> letter_count{};
   for (int i = 1; i <= kFaceletCount; ++i) {
-    const int letter = LetterIndex(colours[i]);
+    const int letter = ColourIndex(colours[i]);
     if (letter < 0) return ArrangementFault::kLetters;
     ++letter_count[letter];
   }
@@ -205,7 +207,7 @@ ArrangementFault CheckRealArrangement(const Colours& colours, FaceColourRule rul
     if (count != 9) return ArrangementFault::kLetters;
   }
 
-  std::array<std::string, kFaceCount + 1> face_colour;
+  std::array<Colour, kFaceCount + 1> face_colour{};
   if (!FaceColours(colours, rule, face_colour)) return ArrangementFault::kFaceColours;
   std::array<int, kFaceletCount + 1> face{};
   for (int i = 1; i <= kFaceletCount; ++i) {
@@ -239,9 +241,9 @@ ArrangementFault CheckRealArrangement(const Colours& colours, FaceColourRule rul
   return ArrangementFault::kReal;
 }
 
-std::array<std::string, kFaceletCount + 1> ColoursOf(const StateTable& table) {
-  std::array<std::string, kFaceletCount + 1> colours;
-  for (int i = 1; i <= kFaceletCount; ++i) colours[i] = table.row(i).colour;
+StickerColours ColoursOf(const StateTable& table) {
+  StickerColours colours{};
+  for (int i = 1; i <= kFaceletCount; ++i) colours[i] = table.colour(i);
   return colours;
 }
 

@@ -2,9 +2,9 @@
 #pragma once
 
 #include <array>
-#include <string>
 #include <string_view>
 
+#include "cube/colour.h"
 #include "cube/facelets.h"
 #include "cube/state_table.h"
 
@@ -28,11 +28,11 @@ std::string_view FaultName(ArrangementFault fault);
 
 // Tests the colours (index 1..54) afresh, deriving every piece from them
 // alone; `rule` decides how faces get their colours.
-ArrangementFault CheckRealArrangement(const std::array<std::string, kFaceletCount + 1>& colours,
-                                      FaceColourRule rule);
+using StickerColours = std::array<Colour, kFaceletCount + 1>;
+ArrangementFault CheckRealArrangement(const StickerColours& colours, FaceColourRule rule);
 
 // The colour column of a table, index 1..54.
-std::array<std::string, kFaceletCount + 1> ColoursOf(const StateTable& table);
+StickerColours ColoursOf(const StateTable& table);
 
 // The whole verdict on an entry that has been read and identified: first the
 // counts of "Y" stickers and home numbers (kCounts), then the colours alone

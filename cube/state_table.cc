@@ -1,28 +1,44 @@
 #include "cube/state_table.h"
 
-#include <utility>
-
 namespace rq51 {
 
-bool IsColourLetter(std::string_view text) {
-  return text == "G" || text == "R" || text == "B" || text == "O" || text == "W" || text == "Y";
+Colour HomeFaceColour(int face) {
+  static constexpr std::array<Colour, kFaceCount + 1> kColours = {
+      Colour::kYellow, Colour::kGreen, Colour::kRed,   Colour::kBlue,
+      Colour::kOrange, Colour::kWhite, Colour::kYellow};
+  return face >= 1 && face <= kFaceCount ? kColours[face] : Colour::kYellow;
 }
 
-std::string_view OppositeColour(std::string_view letter) {
-  if (letter == "G") return "B";
-  if (letter == "B") return "G";
-  if (letter == "R") return "O";
-  if (letter == "O") return "R";
-  if (letter == "W") return "Y";
-  if (letter == "Y") return "W";
-  return {};
+int StateTable::Code(int position) const {
+  const int face = stickers_[position].face;
+  return face == 0 ? 0 : FaceCode(face);
 }
 
-void StateTable::ReadGrids(const GridTexts& grids, FaceColourRule rule) {
+std::string_view StateTable::Label(int position) const {
+  const int cubie = stickers_[position].cubie;
+  if (cubie == 0) return {};
+  if (cubie <= 8) return CornerSlots()[cubie - 1].label;
+  return EdgeSlots()[cubie - 9].label;
+}
+
+Colour StateTable::Display(int position) const {
+  if (!drawn_) return Colour::kNone;
+  const Sticker& sticker = stickers_[position];
+  if (*drawn_ == NetPalette::kHomeFace) return HomeFaceColour(sticker.face);
+  // A letter the palette does not know is shown yellow.
+  return sticker.colour == Colour::kNone ? Colour::kYellow : sticker.colour;
+}
+
+StateRow StateTable::row(int position) const {
+  return {colour(position), Home(position), Label(position), DisplayNameOf(Display(position)),
+          Code(position)};
+}
+
+void StateTable::ReadGrids(const GridColours& grids, FaceColourRule rule) {
   for (int grid = 1; grid <= kFaceCount; ++grid) {
     for (int column = 0; column < 3; ++column) {
       for (int r = 0; r < 3; ++r) {
-        rows_[GridCellFacelet(grid, column, r)].colour = grids[grid][column][r];
+        stickers_[GridCellFacelet(grid, column, r)].colour = grids[grid][column][r];
       }
     }
   }
@@ -33,106 +49,94 @@ void StateTable::ReadGrids(const GridTexts& grids, FaceColourRule rule) {
 void StateTable::AssignFaceColours(FaceColourRule rule) {
   if (rule == FaceColourRule::kCentre) {
     for (int face = 1; face <= kFaceCount; ++face) {
-      face_colours_[face] = rows_[CentreOf(face)].colour;
+      face_colours_[face] = stickers_[CentreOf(face)].colour;
     }
     return;
   }
   // Bottom, back and left come from the reference corner; top, front and
-  // right are their opposites, set only when the corner shows a known colour.
-  const std::string& bottom = rows_[18].colour;
-  const std::string& back = rows_[25].colour;
-  const std::string& left = rows_[45].colour;
+  // right are their opposites, set only when the corner shows a colour.
+  const Colour bottom = stickers_[18].colour;
+  const Colour back = stickers_[25].colour;
+  const Colour left = stickers_[45].colour;
   face_colours_[2] = bottom;
   face_colours_[3] = back;
   face_colours_[5] = left;
-  if (IsColourLetter(bottom)) face_colours_[4] = std::string(OppositeColour(bottom));
-  if (IsColourLetter(back)) face_colours_[1] = std::string(OppositeColour(back));
-  if (IsColourLetter(left)) face_colours_[6] = std::string(OppositeColour(left));
+  if (bottom != Colour::kNone) face_colours_[4] = OppositeOf(bottom);
+  if (back != Colour::kNone) face_colours_[1] = OppositeOf(back);
+  if (left != Colour::kNone) face_colours_[6] = OppositeOf(left);
 }
 
 void StateTable::AssignCodes() {
+  // The face of each colour, the last matching face winning.
+  std::array<uint8_t, kColourCount + 1> face_of{};
+  bool matched[kColourCount + 1] = {};
+  for (int face = 1; face <= kFaceCount; ++face) {
+    const auto c = static_cast<size_t>(face_colours_[face]);
+    face_of[c] = static_cast<uint8_t>(face);
+    matched[c] = true;
+  }
   for (int i = 1; i <= kFaceletCount; ++i) {
-    for (int face = 1; face <= kFaceCount; ++face) {
-      if (rows_[i].colour == face_colours_[face]) rows_[i].code = FaceCode(face);
-    }
+    const auto c = static_cast<size_t>(stickers_[i].colour);
+    if (matched[c]) stickers_[i].face = face_of[c];
   }
 }
 
 namespace {
 
-// Home facelet of the sticker with face code `code` on the cubie whose home
-// slot has `facelets`: the slot's facelet on that face.
-template <size_t N>
-int HomeOnFace(const std::array<int, N>& facelets, int code) {
-  const int face = FaceOfCode(code);
-  for (int f : facelets) {
-    if (FaceOf(f) == face) return f;
+// Home facelet of the sticker on `face` of the cubie whose home slot has
+// `facelets`: the slot's facelet on that face, or 0.
+int HomeOnFace(const int* facelets, int size, int face) {
+  for (int n = 0; n < size; ++n) {
+    if (FaceOf(facelets[n]) == face) return facelets[n];
   }
   return 0;
 }
 
 }  // namespace
 
+void StateTable::IdentifySlot(const int* facelets, int size, int first_cubie, int cubies) {
+  int sum = 0;
+  for (int n = 0; n < size; ++n) sum += Code(facelets[n]);
+  for (int c = 0; c < cubies; ++c) {
+    const int* home_facelets;
+    int code_sum;
+    if (size == 3) {
+      home_facelets = CornerSlots()[c].facelets.data();
+      code_sum = CornerSlots()[c].code_sum;
+    } else {
+      home_facelets = EdgeSlots()[c].facelets.data();
+      code_sum = EdgeSlots()[c].code_sum;
+    }
+    if (code_sum != sum) continue;
+    for (int n = 0; n < size; ++n) {
+      Sticker& sticker = stickers_[facelets[n]];
+      sticker.cubie = static_cast<uint8_t>(first_cubie + c);
+      sticker.home = static_cast<uint8_t>(HomeOnFace(home_facelets, size, sticker.face));
+    }
+  }
+}
+
 void StateTable::IdentifyAll() {
-  for (const CornerSlot& here : CornerSlots()) {
-    int sum = 0;
-    for (int f : here.facelets) sum += rows_[f].code;
-    for (const CornerSlot& cubie : CornerSlots()) {
-      if (cubie.code_sum != sum) continue;
-      for (int f : here.facelets) {
-        rows_[f].label = std::string(cubie.label);
-        rows_[f].home = HomeOnFace(cubie.facelets, rows_[f].code);
-      }
-    }
-  }
-  for (const EdgeSlot& here : EdgeSlots()) {
-    int sum = 0;
-    for (int f : here.facelets) sum += rows_[f].code;
-    for (const EdgeSlot& cubie : EdgeSlots()) {
-      if (cubie.code_sum != sum) continue;
-      for (int f : here.facelets) {
-        rows_[f].label = std::string(cubie.label);
-        rows_[f].home = HomeOnFace(cubie.facelets, rows_[f].code);
-      }
-    }
-  }
+  for (const CornerSlot& here : CornerSlots()) IdentifySlot(here.facelets.data(), 3, 1, 8);
+  for (const EdgeSlot& here : EdgeSlots()) IdentifySlot(here.facelets.data(), 2, 9, 12);
   for (int centre : kCentres) {
-    const int face = FaceOfCode(rows_[centre].code);
-    if (face != 0) rows_[centre].home = CentreOf(face);
+    const int face = stickers_[centre].face;
+    if (face != 0) stickers_[centre].home = static_cast<uint8_t>(CentreOf(face));
   }
 }
 
 void StateTable::ApplyMap(const FaceletMap& map) {
-  if (map.IsIdentity()) return;
-  // Each sticker's data moves to its new position; the display column stays
-  // with the position until the next redraw. Every map of the cube is a
-  // permutation, so every source row is read exactly once and may be moved
-  // from.
-  std::array<StateRow, kFaceletCount + 1> moved;
-  const bool permutation = map.IsPermutation();
-  for (int i = 1; i <= kFaceletCount; ++i) {
-    StateRow& from = rows_[map(i)];
-    StateRow& to = moved[i];
-    to.home = from.home;
-    to.code = from.code;
-    if (permutation) {
-      to.colour = std::move(from.colour);
-      to.label = std::move(from.label);
-    } else {
-      to.colour = from.colour;
-      to.label = from.label;
-    }
-  }
-  for (int i = 1; i <= kFaceletCount; ++i) moved[i].display = std::move(rows_[i].display);
-  rows_ = std::move(moved);
+  std::array<Sticker, kFaceletCount + 1> moved;
+  moved[0] = stickers_[0];
+  for (int i = 1; i <= kFaceletCount; ++i) moved[i] = stickers_[map(i)];
+  stickers_ = moved;
 }
 
 int StateTable::PositionOfHome(int k) const {
-  int found = 0;
-  for (int i = 1; i <= kFaceletCount; ++i) {
-    if (rows_[i].home == k) found = i;
+  for (int i = kFaceletCount; i >= 1; --i) {
+    if (stickers_[i].home == k) return i;
   }
-  return found;
+  return 0;
 }
 
 std::string_view StateTable::SlotLabelOfHome(int k) const {
@@ -143,9 +147,8 @@ bool StateTable::CountsAreConsistent() const {
   int yellow = 0;
   std::array<int, kFaceletCount + 1> count{};
   for (int i = 1; i <= kFaceletCount; ++i) {
-    if (rows_[i].colour == "Y") ++yellow;
-    const int home = rows_[i].home;
-    if (home >= 1 && home <= kFaceletCount) ++count[home];
+    if (stickers_[i].colour == Colour::kYellow) ++yellow;
+    ++count[stickers_[i].home];
   }
   if (yellow != 9) return false;
   for (int h = 1; h <= kFaceletCount; ++h) {
@@ -156,7 +159,7 @@ bool StateTable::CountsAreConsistent() const {
 
 bool StateTable::IsSolved() const {
   for (int i = 1; i <= kFaceletCount; ++i) {
-    if (rows_[i].home != i) return false;
+    if (stickers_[i].home != i) return false;
   }
   return true;
 }

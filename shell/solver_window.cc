@@ -1,5 +1,6 @@
 #include "shell/solver_window.h"
 
+#include <optional>
 #include <utility>
 
 #include "cube/number_text.h"
@@ -8,49 +9,26 @@ namespace rq51 {
 
 namespace {
 
-// Net palette of the corners-first exercise window: the colour of a
-// sticker's home face.
-std::string_view NameOfCode(int code) {
-  switch (code) {
-    case 1:
-      return "clGreen";
-    case 10:
-      return "clRed";
-    case 100:
-      return "clBlue";
-    case 1000:
-      return "clFuchsia";
-    case 10000:
-      return "clWhite";
-    default:
-      return "clYellow";
-  }
-}
-
-std::string_view NameOfLetter(std::string_view letter) {
-  if (letter == "G") return "clGreen";
-  if (letter == "R") return "clRed";
-  if (letter == "B") return "clBlue";
-  if (letter == "O") return "clFuchsia";
-  if (letter == "W") return "clWhite";
-  return "clYellow";
-}
-
 bool IsReferenceFacelet(int k) { return k == 18 || k == 25 || k == 45; }
+
+NetPalette PaletteOf(const WindowVariant& variant) {
+  return variant.net_by_home_face ? NetPalette::kHomeFace : NetPalette::kStickerColour;
+}
+
+std::vector<StageButton> ButtonsOf(const Method* method) {
+  std::vector<StageButton> buttons;
+  if (method == nullptr) return buttons;
+  for (const Stage& stage : method->stages) {
+    buttons.push_back({stage.button, stage.caption, stage.list_box});
+  }
+  buttons.push_back({"CES", method->one_shot_caption, 0});
+  return buttons;
+}
 
 }  // namespace
 
-Rgb ColourOfName(std::string_view name) {
-  if (name == "clGreen") return {0, 128, 0};
-  if (name == "clRed") return {255, 0, 0};
-  if (name == "clBlue") return {0, 0, 255};
-  if (name == "clFuchsia") return {255, 0, 255};
-  if (name == "clYellow") return {255, 255, 0};
-  return kWhite;
-}
-
-SolverWindow::SolverWindow(WindowKind kind, std::vector<StageButton> stage_buttons)
-    : variant_(&VariantOf(kind)), stage_buttons_(std::move(stage_buttons)) {
+SolverWindow::SolverWindow(WindowKind kind, const Method* method)
+    : variant_(&VariantOf(kind)), method_(method), stage_buttons_(ButtonsOf(method)) {
   for (int n : variant_->stage_lists) lists_[n];
   lists_[4];
   if (variant_->net_by_home_face) {
@@ -62,17 +40,13 @@ SolverWindow::SolverWindow(WindowKind kind, std::vector<StageButton> stage_butto
 
 void SolverWindow::PresetReferenceCorner() {
   // The corner held at the left back: bottom red, back blue, left white.
-  struct Preset {
-    int facelet;
-    std::string_view letter;
-    std::string_view colour_name;
-  };
-  static constexpr Preset kPresets[] = {
-      {18, "R", "clRed"}, {25, "B", "clBlue"}, {45, "W", "clWhite"}};
-  for (const Preset& preset : kPresets) {
-    const GridCell cell = FaceletGridCell(preset.facelet);
-    grids_[cell.grid][cell.column][cell.row] = std::string(preset.letter);
-    net_[preset.facelet] = {std::to_string(preset.facelet), ColourOfName(preset.colour_name)};
+  static constexpr std::pair<int, Colour> kPresets[] = {
+      {18, Colour::kRed}, {25, Colour::kBlue}, {45, Colour::kWhite}};
+  DrawNet();
+  for (const auto& [facelet, colour] : kPresets) {
+    const GridCell cell = FaceletGridCell(facelet);
+    grids_[cell.grid][cell.column][cell.row] = colour;
+    net_[facelet] = {std::to_string(facelet), RgbOf(colour)};
   }
 }
 
@@ -93,6 +67,14 @@ void SolverWindow::GridMouseDown(int grid, MouseButton button, CellRef under_poi
   }
   const CellRef cell = selected_[grid];
   grids_[grid][cell.column][cell.row] = current_colour_;
+}
+
+void SolverWindow::SelectCell(int grid, CellRef cell) {
+  if (grid < 1 || grid > kFaceCount || cell.column < 0 || cell.column > 2 || cell.row < 0 ||
+      cell.row > 2) {
+    return;
+  }
+  selected_[grid] = cell;
 }
 
 void SolverWindow::ReadAndIdentify() {
@@ -117,14 +99,8 @@ void SolverWindow::CheckArrangement() {
   // Beyond the counts of yellow stickers and home numbers, the colours must
   // be those of a cube that can really exist; anything else would be
   // reported correct and then left unsolved by every method.
-  ArrangementFault fault = ArrangementFault::kCounts;
-  if (table_.CountsAreConsistent()) {
-    std::array<std::string, kFaceletCount + 1> colours;
-    for (int i = 1; i <= kFaceletCount; ++i) colours[i] = table_.row(i).colour;
-    fault = CheckRealArrangement(colours, variant_->rule);
-  }
-  last_fault_ = fault;
-  if (fault == ArrangementFault::kReal) {
+  last_fault_ = CheckEnteredArrangement(table_, variant_->rule);
+  if (last_fault_ == ArrangementFault::kReal) {
     label4_ = std::string(kArrangementOk);
   } else {
     label4_ = std::string(kArrangementWrong);
@@ -134,38 +110,59 @@ void SolverWindow::CheckArrangement() {
 
 void SolverWindow::ResetWindow() {
   for (auto& grid : grids_) {
-    for (auto& column : grid) {
-      for (std::string& cell : column) cell.clear();
-    }
+    for (auto& column : grid) column.fill(Colour::kNone);
   }
+  // Every cell is overwritten: a redraw still pending is dropped.
+  net_pending_ = false;
   for (int k = 1; k <= kFaceletCount; ++k) net_[k] = NetCell{};
   if (variant_->net_by_home_face) PresetReferenceCorner();
   ClearStageAndTrialLists();
 }
 
 void SolverWindow::ShowNet() {
-  if (variant_->net_by_home_face) {
-    for (int k = 1; k <= kFaceletCount; ++k) {
-      table_.row(k).display = std::string(NameOfCode(table_.row(k).code));
-    }
-    for (int k = 1; k <= kFaceletCount; ++k) {
-      if (IsReferenceFacelet(k)) continue;
-      net_[k].text = Format2d(table_.Home(k));
-      net_[k].colour = ColourOfName(table_.row(k).display);
-    }
-    return;
-  }
-  if (NumberingOn()) {
-    for (int k = 1; k <= kFaceletCount; ++k) net_[k].text = Format2d(table_.Home(k));
-  }
+  table_.MarkDrawn(PaletteOf(*variant_));
+  net_pending_ = true;
+}
+
+void SolverWindow::DrawNet() const {
+  if (!net_pending_) return;
+  net_pending_ = false;
+  // Numbering stays on or off through a redraw, so the test can come first.
+  const bool numbers = variant_->net_by_home_face || NumberingOn();
   for (int k = 1; k <= kFaceletCount; ++k) {
-    table_.row(k).display = std::string(NameOfLetter(table_.row(k).colour));
-    net_[k].colour = ColourOfName(table_.row(k).display);
+    if (variant_->net_by_home_face && IsReferenceFacelet(k)) continue;
+    if (numbers) net_[k].text = Format2d(table_.Home(k));
+    net_[k].colour = RgbOf(table_.Display(k));
   }
 }
 
+const NetCell& SolverWindow::net(int k) const {
+  DrawNet();
+  return net_[k];
+}
+
+void SolverWindow::SetNetText(int k, std::string text) {
+  if (k < 1 || k > kFaceletCount) return;
+  DrawNet();
+  net_[k].text = std::move(text);
+}
+
+void SolverWindow::ApplyWorkMap(const FaceletMap& map) {
+  work_map_ = map;
+  table_.ApplyMap(work_map_);
+  ShowNet();
+}
+
+void SolverWindow::ReHoldOnCentres(const std::array<int, kFaceCount>& centre_for_face) {
+  for (int face = 1; face <= kFaceCount; ++face) {
+    table_.set_face_colour(face, table_.colour(centre_for_face[face - 1]));
+  }
+  table_.AssignCodes();
+  table_.IdentifyAll();
+  ShowNet();
+}
+
 void SolverWindow::TrialMove(Move move) {
-  work_map_ = MoveMap(move);
   const std::string name = LogName(move);
   lists_[4].push_back(name);
   if (edit55_.empty()) {
@@ -173,8 +170,7 @@ void SolverWindow::TrialMove(Move move) {
   } else {
     edit55_ += "・" + name;
   }
-  table_.ApplyMap(work_map_);
-  ShowNet();
+  ApplyWorkMap(MoveMap(move));
 }
 
 void SolverWindow::SikouClick() {
@@ -185,6 +181,7 @@ void SolverWindow::SikouClick() {
 }
 
 void SolverWindow::ToggleNumbers() {
+  DrawNet();
   const bool off = net_[1].text.empty();
   for (int k = 1; k <= kFaceletCount; ++k) {
     net_[k].text = off ? Format2d(table_.Home(k)) : std::string();
@@ -197,12 +194,9 @@ void SolverWindow::ListClearClick(int list_box) {
 }
 
 bool SolverWindow::PressButton(std::string_view name) {
-  static constexpr std::pair<std::string_view, std::string_view> kColourButtons[] = {
-      {"GreenBtn", "G"},  {"RedBtn", "R"},   {"BlueBtn", "B"},
-      {"OrangeBtn", "O"}, {"WhiteBtn", "W"}, {"YellowBtn", "Y"}};
-  for (const auto& [button, letter] : kColourButtons) {
-    if (name == button) {
-      ChooseColour(letter);
+  for (const ColourInfo& colour : ColourTable()) {
+    if (name == colour.button) {
+      ChooseColour(colour.colour);
       return true;
     }
   }
@@ -231,15 +225,19 @@ bool SolverWindow::PressButton(std::string_view name) {
       return true;
     }
   }
-  for (const Move& move : AllMoves()) {
-    if (name == ButtonName(move)) {
-      TrialMove(move);
-      return true;
-    }
+  if (const std::optional<Move> move = MoveFromName(name); move && ButtonName(*move) == name) {
+    TrialMove(*move);
+    return true;
   }
-  for (const StageButton& button : stage_buttons_) {
-    if (name == button.name) {
-      button.on_click(*this);
+  if (method_ != nullptr) {
+    for (const Stage& stage : method_->stages) {
+      if (name == stage.button) {
+        RunStage(*this, stage);
+        return true;
+      }
+    }
+    if (name == "CES") {
+      RunAllStages(*this, *method_);
       return true;
     }
   }

@@ -4,36 +4,24 @@
 #pragma once
 
 #include <array>
-#include <functional>
 #include <map>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "cube/arrangement_check.h"
+#include "cube/colour.h"
 #include "cube/moves.h"
 #include "cube/state_table.h"
-#include "shell/stage_button.h"
+#include "shell/stage_frame.h"
 #include "shell/window_variant.h"
 
 namespace rq51 {
 
-struct Rgb {
-  int red = 255;
-  int green = 255;
-  int blue = 255;
-  bool operator==(const Rgb&) const = default;
-};
-inline constexpr Rgb kWhite{255, 255, 255};
-
-// The RGB colour of a display colour name ("clGreen" -> 0, 128, 0); unknown
-// names give white.
-Rgb ColourOfName(std::string_view name);
-
 struct NetCell {
   std::string text;
-  Rgb colour = kWhite;
+  Rgb colour = kUnpainted;
+  bool operator==(const NetCell&) const = default;
 };
 
 enum class MouseButton { kLeft, kRight, kMiddle };
@@ -44,6 +32,15 @@ struct CellRef {
   bool operator==(const CellRef&) const = default;
 };
 
+// A button that the window's method adds: a stage button, or the one-shot
+// button `CES`. `list_box` is the list its lines go to, 0 for a button that
+// logs to several lists or to none.
+struct StageButton {
+  std::string_view name;
+  std::string_view caption;
+  int list_box = 0;
+};
+
 inline constexpr std::string_view kNotEntered = "色が，未入力です。";
 inline constexpr std::string_view kArrangementOk =
     "正しい配置と思われます。次ステップへ移って下さい。";
@@ -51,35 +48,33 @@ inline constexpr std::string_view kArrangementWrong = "誤った配置です。�
 
 class SolverWindow {
  public:
-  // Window creation.
-  explicit SolverWindow(WindowKind kind, std::vector<StageButton> stage_buttons = {});
+  // Window creation. `method` is the method the window teaches (a record
+  // that lives as long as the program), or null for a window without one.
+  explicit SolverWindow(WindowKind kind, const Method* method = nullptr);
 
   const WindowVariant& variant() const { return *variant_; }
   WindowKind kind() const { return variant_->kind; }
+  const Method* method() const { return method_; }
 
   // --- Colour entry -------------------------------------------------------
-  void GreenBtnClick() { ChooseColour("G"); }
-  void RedBtnClick() { ChooseColour("R"); }
-  void BlueBtnClick() { ChooseColour("B"); }
-  void OrangeBtnClick() { ChooseColour("O"); }
-  void WhiteBtnClick() { ChooseColour("W"); }
-  void YellowBtnClick() { ChooseColour("Y"); }
-  void ChooseColour(std::string_view letter) { current_colour_ = std::string(letter); }
-  const std::string& current_colour() const { return current_colour_; }
+  // A colour button (GreenBtn ... YellowBtn).
+  void ChooseColour(Colour colour) { current_colour_ = colour; }
+  Colour current_colour() const { return current_colour_; }
 
   // mouse1 .. mouse6: a press on grid 1..6. A left press first selects the
   // cell under the pointer; every press then paints the selected cell.
   void GridMouseDown(int grid, MouseButton button, CellRef under_pointer);
-  const std::string& grid_cell(int grid, int column, int row) const {
-    return grids_[grid][column][row];
-  }
+  Colour grid_cell(int grid, int column, int row) const { return grids_[grid][column][row]; }
   CellRef selected_cell(int grid) const { return selected_[grid]; }
-  void SelectCell(int grid, CellRef cell) { selected_[grid] = cell; }
-  const GridTexts& grids() const { return grids_; }
+  void SelectCell(int grid, CellRef cell);
+  const GridColours& grids() const { return grids_; }
 
   void ColoringClick();
   void ResetClick() { ResetWindow(); }
   void ResetWindow();
+  // Redraws the net from the table. The cells are worked out when they are
+  // first looked at, so a run of steps that nobody watches costs nothing
+  // here; what they show is always what the last redraw would have shown.
   void ShowNet();
 
   // --- Trial moves, preparation, lists, numbering --------------------------
@@ -91,6 +86,7 @@ class SolverWindow {
   bool NumberingOn() const { return !net_[1].text.empty(); }
 
   // --- Stages ---------------------------------------------------------------
+  // The method's stage buttons in order, then CES; empty without a method.
   const std::vector<StageButton>& stage_buttons() const { return stage_buttons_; }
 
   // Presses the control with this name, as a click would: Coloring, Sikou,
@@ -100,41 +96,51 @@ class SolverWindow {
   bool PressButton(std::string_view name);
 
   // --- What the window shows --------------------------------------------------
-  NetCell& net(int k) { return net_[k]; }
-  const NetCell& net(int k) const { return net_[k]; }
+  const NetCell& net(int k) const;
+  // Typing into a net box.
+  void SetNetText(int k, std::string text);
   std::string& edit55() { return edit55_; }
   const std::string& edit55() const { return edit55_; }
   const std::string& label4() const { return label4_; }
   // ListBox1 .. ListBox6; only those the window has exist.
   bool HasListBox(int n) const { return lists_.count(n) != 0; }
-  std::vector<std::string>& list_box(int n) { return lists_.at(n); }
   const std::vector<std::string>& list_box(int n) const { return lists_.at(n); }
   std::vector<int> ListBoxNumbers() const;
-  void AppendLine(int list_box, std::string_view line) { lists_.at(list_box).emplace_back(line); }
 
-  StateTable& table() { return table_; }
   const StateTable& table() const { return table_; }
-  FaceletMap& work_map() { return work_map_; }
+  // The table itself, for tests that set up states no entry can give.
+  StateTable& table_for_testing() { return table_; }
 
   // Why the last check rejected the entry (kReal when it was accepted).
   ArrangementFault last_fault() const { return last_fault_; }
 
-  // Runs `ReadGrids`, `IdentifyAll` and `ShowNet`: the cube as entered.
-  void ReadAndIdentify();
+  // --- What the stage frame does to the window --------------------------------
+  void AppendLine(int list_box, std::string_view line) { lists_.at(list_box).emplace_back(line); }
+  // Sets the WorkMap to `map`, applies it and redraws the net.
+  void ApplyWorkMap(const FaceletMap& map);
+  // Gives face k the colour now at centre_for_face[k - 1], recodes every
+  // sticker, identifies every cubie again and redraws the net.
+  void ReHoldOnCentres(const std::array<int, kFaceCount>& centre_for_face);
 
  private:
+  // ReadGrids, IdentifyAll, ShowNet: the cube as entered.
+  void ReadAndIdentify();
   void CheckArrangement();
   void ClearStageAndTrialLists();
   void PresetReferenceCorner();
+  // Works out the cells of a redraw that nobody has looked at yet.
+  void DrawNet() const;
 
   const WindowVariant* variant_;
+  const Method* method_;
   std::vector<StageButton> stage_buttons_;
   StateTable table_;
   FaceletMap work_map_;
-  std::string current_colour_;
-  GridTexts grids_{};
+  Colour current_colour_ = Colour::kNone;
+  GridColours grids_{};
   std::array<CellRef, kFaceCount + 1> selected_{};
-  std::array<NetCell, kFaceletCount + 1> net_{};
+  mutable std::array<NetCell, kFaceletCount + 1> net_{};
+  mutable bool net_pending_ = false;
   std::string edit55_;
   std::string label4_{kNotEntered};
   std::map<int, std::vector<std::string>> lists_;

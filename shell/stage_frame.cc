@@ -1,5 +1,7 @@
 #include "shell/stage_frame.h"
 
+#include <utility>
+
 #include "cube/notation.h"
 #include "shell/solver_window.h"
 
@@ -29,15 +31,18 @@ const TableRow* StageTable::Find(int key) const {
   return nullptr;
 }
 
-Phase PlacementPhase(int target, const StageTable& table) {
-  Phase phase;
-  phase.key = [target](const StateTable& cube) { return cube.PositionOfHome(target); };
-  phase.table = &table;
-  return phase;
+Phase PlacementPhase(int target, StageTable table) {
+  return Phase{[target](const StateTable& cube) { return cube.PositionOfHome(target); },
+               std::move(table),
+               {},
+               std::nullopt};
 }
 
-void RunPhase(SolverWindow& window, const Phase& phase, int list_box) {
-  window.work_map() = FaceletMap::Identity();
+Phase CodePhase(KeyFunction key, StageTable table, StatusLine status) {
+  return Phase{std::move(key), std::move(table), {}, status};
+}
+
+bool RunPhase(SolverWindow& window, const Phase& phase, int list_box) {
   // The key is read once, before anything moves; the lines logged and the
   // map applied both follow from it.
   const int key = phase.key ? phase.key(window.table()) : 0;
@@ -49,56 +54,44 @@ void RunPhase(SolverWindow& window, const Phase& phase, int list_box) {
                                                                    : phase.status->otherwise);
     }
   }
-  const TableRow* row = phase.table != nullptr ? phase.table->Find(key) : nullptr;
-  if (row != nullptr) {
-    window.work_map() = row->map;
-    if (logs) {
-      for (std::string_view line : row->lines) window.AppendLine(list_box, line);
-    }
+  const TableRow* row = phase.table.Find(key);
+  if (row != nullptr && logs) {
+    for (std::string_view line : row->lines) window.AppendLine(list_box, line);
   }
-  window.table().ApplyMap(window.work_map());
-  window.ShowNet();
+  window.ApplyWorkMap(row != nullptr ? row->map : FaceletMap::Identity());
+  return row != nullptr;
 }
 
 void RunReHold(SolverWindow& window, const ReHold& rehold) {
-  StateTable& cube = window.table();
-  for (int face = 1; face <= kFaceCount; ++face) {
-    cube.set_face_colour(face, cube.row(rehold.centre_for_face[face - 1]).colour);
+  window.ReHoldOnCentres(rehold.centre_for_face);
+  window.ApplyWorkMap(rehold.turn);
+}
+
+int RunRepeatedPass(SolverWindow& window, const RepeatedPass& repeated, int list_box) {
+  int passes = 0;
+  bool applied = true;
+  while (applied && passes < repeated.max_passes) {
+    applied = false;
+    for (const Phase& phase : repeated.phases) applied |= RunPhase(window, phase, list_box);
+    ++passes;
   }
-  cube.AssignCodes();
-  cube.IdentifyAll();
-  window.ShowNet();
-  window.work_map() = rehold.turn;
-  cube.ApplyMap(window.work_map());
-  window.ShowNet();
+  return passes;
 }
 
 void RunStage(SolverWindow& window, const Stage& stage) {
   for (const Step& step : stage.steps) {
     if (const Phase* phase = std::get_if<Phase>(&step)) {
       RunPhase(window, *phase, stage.list_box);
+    } else if (const ReHold* rehold = std::get_if<ReHold>(&step)) {
+      RunReHold(window, *rehold);
     } else {
-      RunReHold(window, std::get<ReHold>(step));
+      RunRepeatedPass(window, std::get<RepeatedPass>(step), stage.list_box);
     }
   }
 }
 
-void RunAllStages(SolverWindow& window, const std::vector<Stage>& stages) {
-  for (const Stage& stage : stages) RunStage(window, stage);
-}
-
-std::vector<StageButton> ButtonsForStages(const std::vector<Stage>& stages,
-                                          std::string_view one_shot_caption) {
-  std::vector<StageButton> buttons;
-  for (const Stage& stage : stages) {
-    const Stage* s = &stage;
-    buttons.push_back({std::string(stage.button), std::string(stage.caption),
-                       [s](SolverWindow& window) { RunStage(window, *s); }, stage.list_box});
-  }
-  const std::vector<Stage>* all = &stages;
-  buttons.push_back({"CES", std::string(one_shot_caption),
-                     [all](SolverWindow& window) { RunAllStages(window, *all); }});
-  return buttons;
+void RunAllStages(SolverWindow& window, const Method& method) {
+  for (const Stage& stage : method.stages) RunStage(window, stage);
 }
 
 }  // namespace rq51

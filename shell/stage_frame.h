@@ -1,10 +1,12 @@
 // The frame every solver step runs in. A step is a phase: read one key from
 // the cube, pick at most one table row, log its lines, apply its map,
-// redraw. Headings, status lines and re-holding the cube are options of the
-// same frame.
+// redraw. Headings, status lines, re-holding the cube and repeated passes
+// are options of the same frame.
 #pragma once
 
+#include <array>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string_view>
 #include <variant>
@@ -12,7 +14,7 @@
 
 #include "cube/moves.h"
 #include "cube/state_table.h"
-#include "shell/stage_button.h"
+#include "shell/window_variant.h"
 
 namespace rq51 {
 
@@ -39,6 +41,7 @@ struct TableRow {
 // the texts once, when the table is built.
 class StageTable {
  public:
+  StageTable() = default;
   StageTable(std::initializer_list<RowSpec> rows);
   explicit StageTable(const std::vector<RowSpec>& rows);
   const TableRow* Find(int key) const;
@@ -63,7 +66,7 @@ using KeyFunction = std::function<int(const StateTable&)>;
 
 struct Phase {
   KeyFunction key;
-  const StageTable* table = nullptr;
+  StageTable table;
   std::vector<std::string_view> headings;  // always logged, first
   std::optional<StatusLine> status;
 };
@@ -73,11 +76,18 @@ struct Phase {
 // of its colour's face, cubies are identified again, the net is redrawn and
 // then `turn` turns the whole cube.
 struct ReHold {
-  std::array<int, 6> centre_for_face;
+  std::array<int, kFaceCount> centre_for_face;
   FaceletMap turn;
 };
 
-using Step = std::variant<Phase, ReHold>;
+// Phases run one after another as a pass; another pass follows while the
+// previous one applied a row, up to `max_passes` passes in all.
+struct RepeatedPass {
+  std::vector<Phase> phases;
+  int max_passes;
+};
+
+using Step = std::variant<Phase, ReHold, RepeatedPass>;
 
 struct Stage {
   std::string_view button;
@@ -86,18 +96,26 @@ struct Stage {
   std::vector<Step> steps;
 };
 
-// The key PositionOfHome(target): a placement step.
-Phase PlacementPhase(int target, const StageTable& table);
+// A solving method: the window it teaches in, its stages in the window's
+// order, and the caption of the one-shot button `CES` that runs them all.
+struct Method {
+  WindowKind window;
+  std::vector<Stage> stages;
+  std::string_view one_shot_caption;
+};
 
-void RunPhase(SolverWindow& window, const Phase& phase, int list_box);
+// The key PositionOfHome(target): a placement step.
+Phase PlacementPhase(int target, StageTable table);
+// A code-keyed step with its status line.
+Phase CodePhase(KeyFunction key, StageTable table, StatusLine status);
+
+// Each returns whether a row was applied.
+bool RunPhase(SolverWindow& window, const Phase& phase, int list_box);
 void RunReHold(SolverWindow& window, const ReHold& rehold);
+// The number of passes run.
+int RunRepeatedPass(SolverWindow& window, const RepeatedPass& repeated, int list_box);
 void RunStage(SolverWindow& window, const Stage& stage);
 // Every stage in order, as if their buttons were pressed one after another.
-void RunAllStages(SolverWindow& window, const std::vector<Stage>& stages);
-
-// A button per stage, then the one-shot button `CES` captioned
-// `one_shot_caption` that runs them all. `stages` must outlive the buttons.
-std::vector<StageButton> ButtonsForStages(const std::vector<Stage>& stages,
-                                          std::string_view one_shot_caption);
+void RunAllStages(SolverWindow& window, const Method& method);
 
 }  // namespace rq51

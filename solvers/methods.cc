@@ -5,12 +5,19 @@
 
 namespace rq51 {
 
-std::vector<StageButton> MethodButtons(WindowKind kind) {
-  switch (kind) {
-    case WindowKind::kCf0: return Cf0Buttons();
-    case WindowKind::kTkc: return TkcButtons();
-    default: return {};
+const std::vector<const Method*>& Methods() {
+  static const std::vector<const Method*> kMethods = {
+      &cf0::TheMethod(),
+      &tkc::TheMethod(),
+  };
+  return kMethods;
+}
+
+const Method* MethodFor(WindowKind kind) {
+  for (const Method* method : Methods()) {
+    if (method->window == kind) return method;
   }
+  return nullptr;
 }
 
 }  // namespace rq51

@@ -1,15 +1,16 @@
-// The stage buttons each solver window gets from its method.
+// Every solving method the program teaches, one line each.
 #pragma once
 
 #include <vector>
 
-#include "shell/stage_button.h"
+#include "shell/stage_frame.h"
 #include "shell/window_variant.h"
 
 namespace rq51 {
 
-// The buttons of the method that `kind` teaches; empty for a window whose
-// method is not built in yet.
-std::vector<StageButton> MethodButtons(WindowKind kind);
+// The registered methods, in window order.
+const std::vector<const Method*>& Methods();
+// The method taught in the window of `kind`; null when none is registered.
+const Method* MethodFor(WindowKind kind);
 
 }  // namespace rq51

@@ -30,7 +30,7 @@ Colours Swapped(Colours colours, const std::vector<std::pair<int, int>>& pairs) 
 Colours TwistedCorner() {
   Colours c = SolvedColours();
   // A1 = 1, 30, 52.
-  std::string first = c[1];
+  const Colour first = c[1];
   c[1] = c[30];
   c[30] = c[52];
   c[52] = first;
@@ -94,7 +94,7 @@ TEST(ArrangementCheckTest, WholeCubeTurnsPassWhateverTheCentresShow) {
 
 struct ImpossibleCube {
   const char* name;
-  Colours colours;
+  Colours colours{};
   ArrangementFault centre_rule;
   ArrangementFault reference_rule;
 };
@@ -163,7 +163,7 @@ TEST(ArrangementCheckTest, TurningAnImpossibleCubeKeepsItsFault) {
 
 TEST(ArrangementCheckTest, TwistedReferenceCornerFails) {
   Colours cube = SolvedColours();
-  std::string bottom = cube[18];
+  const Colour bottom = cube[18];
   cube[18] = cube[25];
   cube[25] = cube[45];
   cube[45] = bottom;
@@ -186,23 +186,21 @@ TEST(ArrangementCheckTest, ReferenceCornerMustShowThreeAxes) {
 TEST(ArrangementCheckTest, LettersMustBeTheSixEachNineTimes) {
   for (FaceColourRule rule : kBothRules) {
     Colours empty_cell = SolvedColours();
-    empty_cell[17] = "";
+    empty_cell[17] = Colour::kNone;
     EXPECT_EQ(CheckRealArrangement(empty_cell, rule), ArrangementFault::kLetters);
-    Colours lower_case = SolvedColours();
-    lower_case[1] = "g";
-    EXPECT_EQ(CheckRealArrangement(lower_case, rule), ArrangementFault::kLetters);
     Colours ten_green = SolvedColours();
-    ten_green[30] = "G";
+    ten_green[30] = Colour::kGreen;
     EXPECT_EQ(CheckRealArrangement(ten_green, rule), ArrangementFault::kLetters);
   }
 }
 
 TEST(ArrangementCheckTest, RandomColourGarbageFails) {
   std::mt19937 rng(11);
-  const std::string kChoices[] = {"G", "R", "B", "O", "W", "Y", "", "X"};
-  std::uniform_int_distribution<int> pick(0, 7);
+  const Colour kChoices[] = {Colour::kGreen, Colour::kRed,    Colour::kBlue, Colour::kOrange,
+                             Colour::kWhite, Colour::kYellow, Colour::kNone};
+  std::uniform_int_distribution<int> pick(0, 6);
   for (int n = 0; n < 2000; ++n) {
-    Colours garbage;
+    Colours garbage{};
     for (int i = 1; i <= kFaceletCount; ++i) garbage[i] = kChoices[pick(rng)];
     // The right number of each letter, in a random order.
     Colours shuffled = SolvedColours();
@@ -240,7 +238,7 @@ TEST(EnteredArrangementTest, CountsComeFirstThenTheColours) {
     EXPECT_EQ(CheckEnteredArrangement(twisted, rule), ArrangementFault::kCornerTwist);
     // An empty cell on a first entry leaves its slot without home numbers.
     Colours empty_cell = SolvedColours();
-    empty_cell[30] = "";
+    empty_cell[30] = Colour::kNone;
     EXPECT_EQ(CheckEnteredArrangement(Entered({}, empty_cell, rule), rule),
               ArrangementFault::kCounts);
   }
@@ -252,7 +250,7 @@ TEST(EnteredArrangementTest, OldHomeNumbersDoNotMakeARepaintedCubeCorrect) {
     // Facelet 30 repainted green: corner A1 is no longer recognised and
     // keeps the home numbers of the first entry.
     Colours repainted = SolvedColours();
-    repainted[30] = "G";
+    repainted[30] = Colour::kGreen;
     const StateTable second = Entered(first, repainted, rule);
     EXPECT_TRUE(second.CountsAreConsistent());
     EXPECT_EQ(CheckEnteredArrangement(second, rule), ArrangementFault::kLetters);

@@ -14,6 +14,7 @@ namespace rq51 {
 namespace {
 
 using namespace cf0_test;
+using namespace cf0;
 
 // "Rx3 Ry Lz" (button names) performed `times` times.
 std::vector<Move> Repeated(std::string_view names, int times) {
@@ -117,8 +118,8 @@ TEST(Cf0MacrosTest, TwoEdgeExchangesSwapFlipAndCycleCentresAsTheirTableSays) {
 
 // The bracketed texts of the placement rows, line by line.
 template <typename Macros>
-void ExpectRowsMadeOf(const std::vector<Cf0StepRows>& steps, const Macros& macros) {
-  for (const Cf0StepRows& step : steps) {
+void ExpectRowsMadeOf(const std::vector<StepRows>& steps, const Macros& macros) {
+  for (const StepRows& step : steps) {
     for (const RowSpec& row : step.rows) {
       for (std::string_view line : row.lines) {
         const std::string_view part = MovePart(line);
@@ -135,16 +136,16 @@ struct AnyEdgeMacro {
 };
 
 TEST(Cf0MacrosTest, PlacementRowsAreMadeOfDefinedMacrosOnly) {
-  ExpectRowsMadeOf(Cf0CornerPlacementSteps(), CornerExchangeMacros());
+  ExpectRowsMadeOf(CornerPlacementSteps(), CornerExchangeMacros());
   std::vector<AnyEdgeMacro> edge_macros;
   for (const auto& macro : ThreeEdgeCycles()) edge_macros.push_back({macro.text});
   for (const auto& macro : TwoEdgeExchanges()) edge_macros.push_back({macro.text});
-  ExpectRowsMadeOf(Cf0EdgePlacementSteps(), edge_macros);
+  ExpectRowsMadeOf(EdgePlacementSteps(), edge_macros);
 }
 
 TEST(Cf0MacrosTest, TwistFlipAndCentreRowsPerformTheTurnsTheirTablesList) {
   size_t twist_rows = 0;
-  for (const Cf0StepRows& step : Cf0CornerTwistSteps()) {
+  for (const StepRows& step : CornerTwistSteps()) {
     for (const RowSpec& row : step.rows) {
       const auto fact = std::find_if(
           cf0_data::kTwistTurns.begin(), cf0_data::kTwistTurns.end(),
@@ -156,20 +157,20 @@ TEST(Cf0MacrosTest, TwistFlipAndCentreRowsPerformTheTurnsTheirTablesList) {
   }
   EXPECT_EQ(twist_rows, cf0_data::kTwistTurns.size());
 
-  ASSERT_EQ(Cf0EdgeFlipSteps().size(), cf0_data::kFlipFacts.size());
+  ASSERT_EQ(EdgeFlipSteps().size(), cf0_data::kFlipFacts.size());
   for (size_t n = 0; n < cf0_data::kFlipFacts.size(); ++n) {
     const auto& fact = cf0_data::kFlipFacts[n];
-    const Cf0StepRows& step = Cf0EdgeFlipSteps()[n];
+    const StepRows& step = EdgeFlipSteps()[n];
     ASSERT_EQ(step.rows.size(), 1u);
     EXPECT_EQ(step.facelet, fact.position);
     EXPECT_EQ(step.rows[0].key, fact.home);
     EXPECT_EQ(MovesOfRow(step.rows[0]), MovesOfDescription(fact.turns)) << step.rows[0].lines[0];
   }
 
-  ASSERT_EQ(Cf0CentreRows().size(), cf0_data::kCentreFacts.size());
+  ASSERT_EQ(CentreRows().size(), cf0_data::kCentreFacts.size());
   for (size_t n = 0; n < cf0_data::kCentreFacts.size(); ++n) {
-    EXPECT_EQ(Cf0CentreRows()[n].key, cf0_data::kCentreFacts[n].key);
-    EXPECT_EQ(MovesOfRow(Cf0CentreRows()[n]), MovesOfDescription(cf0_data::kCentreFacts[n].turns));
+    EXPECT_EQ(CentreRows()[n].key, cf0_data::kCentreFacts[n].key);
+    EXPECT_EQ(MovesOfRow(CentreRows()[n]), MovesOfDescription(cf0_data::kCentreFacts[n].turns));
   }
 }
 
@@ -182,14 +183,14 @@ TEST(Cf0MacrosTest, EveryRowLineReadsCleanly) {
       EXPECT_EQ(ReadMacroText(row.lines[n]).stop, row.lines[n].size()) << row.lines[n];
     }
   };
-  for (const auto* steps : {&Cf0CornerPlacementSteps(), &Cf0CornerTwistSteps(),
-                            &Cf0EdgePlacementSteps(), &Cf0EdgeFlipSteps()}) {
-    for (const Cf0StepRows& step : *steps) {
+  for (const auto* steps :
+       {&CornerPlacementSteps(), &CornerTwistSteps(), &EdgePlacementSteps(), &EdgeFlipSteps()}) {
+    for (const StepRows& step : *steps) {
       for (const RowSpec& row : step.rows) check(row);
     }
   }
-  for (const RowSpec& row : Cf0ReferenceCornerStep().rows) check(row);
-  for (const RowSpec& row : Cf0CentreRows()) check(row);
+  for (const RowSpec& row : ReferenceCornerStep().rows) check(row);
+  for (const RowSpec& row : CentreRows()) check(row);
 }
 
 }  // namespace

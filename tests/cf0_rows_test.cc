@@ -12,11 +12,13 @@
 #include "cf0_table_facts.h"
 #include "solvers/cf0/cf0_macros.h"
 #include "solvers/cf0/cf0_method.h"
+#include "solvers/steps/slot_keys.h"
 
 namespace rq51 {
 namespace {
 
 using namespace cf0_test;
+using namespace cf0;
 
 FaceletMap MapOf(const RowSpec& row) { return MapOfMoves(MovesOfRow(row)); }
 
@@ -33,9 +35,9 @@ Homes Twisted(Homes homes, int corner, int home) {
 
 TEST(Cf0RowsTest, CornerPlacementRowsExchangeTargetAndSourceOnly) {
   const std::vector<int> targets = {1, 3, 7, 9, 12, 21};
-  ASSERT_EQ(Cf0CornerPlacementSteps().size(), targets.size());
+  ASSERT_EQ(CornerPlacementSteps().size(), targets.size());
   for (size_t n = 0; n < targets.size(); ++n) {
-    const Cf0StepRows& step = Cf0CornerPlacementSteps()[n];
+    const StepRows& step = CornerPlacementSteps()[n];
     EXPECT_EQ(step.facelet, targets[n]);
     for (const RowSpec& row : step.rows) {
       SCOPED_TRACE(std::string(row.lines[0]));
@@ -65,9 +67,9 @@ TEST(Cf0RowsTest, CornerPlacementRowsExchangeTargetAndSourceOnly) {
 
 TEST(Cf0RowsTest, TwistRowsOrientTheTargetAndTurnOnlyTheNextCornerOfTheChain) {
   const std::vector<int> chain = {1, 3, 7, 9, 12, 21, 27};
-  ASSERT_EQ(Cf0CornerTwistSteps().size(), 6u);
+  ASSERT_EQ(CornerTwistSteps().size(), 6u);
   for (size_t n = 0; n < 6; ++n) {
-    const Cf0StepRows& step = Cf0CornerTwistSteps()[n];
+    const StepRows& step = CornerTwistSteps()[n];
     ASSERT_EQ(step.facelet, chain[n]);
     ASSERT_EQ(step.rows.size(), 2u);
     for (const RowSpec& row : step.rows) {
@@ -94,7 +96,7 @@ TEST(Cf0RowsTest, TwistRowsOrientTheTargetAndTurnOnlyTheNextCornerOfTheChain) {
 }
 
 TEST(Cf0RowsTest, ReferenceCornerRowsTwistA18AndA27AndChangeNothingElse) {
-  const Cf0StepRows& step = Cf0ReferenceCornerStep();
+  const StepRows& step = ReferenceCornerStep();
   EXPECT_EQ(step.facelet, 18);
   ASSERT_EQ(step.rows.size(), 2u);
   EXPECT_TRUE(step.rows[0].lines[0].ends_with("A18@-"));
@@ -123,7 +125,7 @@ TEST(Cf0RowsTest, ReferenceCornerRowsTwistA18AndA27AndChangeNothingElse) {
 }
 
 TEST(Cf0RowsTest, TheA21ForwardRowIsTheHome28RowUndone) {
-  const RowSpec& row = Cf0CornerTwistSteps()[5].rows[1];
+  const RowSpec& row = CornerTwistSteps()[5].rows[1];
   EXPECT_EQ(row.key, 46);
   EXPECT_TRUE(row.lines[0].ends_with("A21@+"));
   const std::vector<Move> moves = MovesOfRow(row);
@@ -132,7 +134,7 @@ TEST(Cf0RowsTest, TheA21ForwardRowIsTheHome28RowUndone) {
     EXPECT_TRUE(move.base == BaseTurn::kRx || move.base == BaseTurn::kRy ||
                 move.base == BaseTurn::kRz);
   }
-  EXPECT_EQ(MapOf(row), Inverse(MapOf(Cf0CornerTwistSteps()[5].rows[0])));
+  EXPECT_EQ(MapOf(row), Inverse(MapOf(CornerTwistSteps()[5].rows[0])));
   // On a solved cube it twists A21 and A27 in place, the opposite ways, and
   // keeps every other corner and every centre.
   const Homes after = HomesAfter(MapOf(row));
@@ -143,9 +145,9 @@ TEST(Cf0RowsTest, TheA21ForwardRowIsTheHome28RowUndone) {
 
 TEST(Cf0RowsTest, EdgePlacementRowsExchangeTargetAndSourceAndLeaveCornersAlone) {
   const std::vector<int> targets = {2, 4, 6, 8, 11, 15, 17, 20, 24, 26, 29};
-  ASSERT_EQ(Cf0EdgePlacementSteps().size(), targets.size());
+  ASSERT_EQ(EdgePlacementSteps().size(), targets.size());
   for (size_t n = 0; n < targets.size(); ++n) {
-    const Cf0StepRows& step = Cf0EdgePlacementSteps()[n];
+    const StepRows& step = EdgePlacementSteps()[n];
     EXPECT_EQ(step.facelet, targets[n]);
     for (const RowSpec& row : step.rows) {
       SCOPED_TRACE(std::string(row.lines[0]));
@@ -169,10 +171,10 @@ TEST(Cf0RowsTest, EdgePlacementRowsExchangeTargetAndSourceAndLeaveCornersAlone) 
 }
 
 TEST(Cf0RowsTest, FlipRowsTurnOverTheirTargetAndTheNamedEdgesOnly) {
-  ASSERT_EQ(Cf0EdgeFlipSteps().size(), cf0_data::kFlipFacts.size());
+  ASSERT_EQ(EdgeFlipSteps().size(), cf0_data::kFlipFacts.size());
   std::set<int> targets;
   for (size_t n = 0; n < cf0_data::kFlipFacts.size(); ++n) {
-    const Cf0StepRows& step = Cf0EdgeFlipSteps()[n];
+    const StepRows& step = EdgeFlipSteps()[n];
     const RowSpec& row = step.rows[0];
     SCOPED_TRACE(std::string(row.lines[0]));
     const int target = SlotLabelNumber(SlotLabelOfFacelet(step.facelet));
@@ -221,22 +223,16 @@ std::vector<Homes> CentreRotations() {
   return arrangements;
 }
 
-StateTable TableWith(const Homes& homes) {
-  StateTable table;
-  for (int i = 1; i <= kFaceletCount; ++i) table.row(i).home = homes[i];
-  return table;
-}
-
 TEST(Cf0RowsTest, CentreRowsBringTheirArrangementHomeAndMoveNoCornerOrEdge) {
-  ASSERT_EQ(Cf0CentreRows().size(), cf0_data::kCentreFacts.size());
+  ASSERT_EQ(CentreRows().size(), cf0_data::kCentreFacts.size());
   for (size_t n = 0; n < cf0_data::kCentreFacts.size(); ++n) {
-    const RowSpec& row = Cf0CentreRows()[n];
+    const RowSpec& row = CentreRows()[n];
     SCOPED_TRACE(std::string(row.lines[0]));
     Homes homes = SolvedHomes();
     for (size_t c = 0; c < kCentres.size(); ++c) {
       homes[kCentres[c]] = cf0_data::kCentreFacts[n].arrangement[c];
     }
-    EXPECT_EQ(Cf0CentreKey(TableWith(homes)), row.key);
+    EXPECT_EQ(steps::CentreArrangementKey(TableWithHomes(homes)), row.key);
     const FaceletMap map = MapOf(row);
     EXPECT_EQ(ApplyToState(map, homes), SolvedHomes());
     for (int i = 1; i <= kFaceletCount; ++i) {
@@ -252,14 +248,14 @@ TEST(Cf0RowsTest, CentreKeysOfTheOtherArrangementsMatchNoRow) {
   ASSERT_EQ(rotations.size(), 24u);
   int matched = 0;
   for (const Homes& homes : rotations) {
-    const int key = Cf0CentreKey(TableWith(homes));
-    const bool has_row = std::any_of(Cf0CentreRows().begin(), Cf0CentreRows().end(),
+    const int key = steps::CentreArrangementKey(TableWithHomes(homes));
+    const bool has_row = std::any_of(CentreRows().begin(), CentreRows().end(),
                                      [&](const RowSpec& row) { return row.key == key; });
     if (has_row) ++matched;
   }
   EXPECT_EQ(matched, 11);  // the eleven of the table, each once
   // An empty table reads 0 everywhere and gives no row.
-  EXPECT_EQ(Cf0CentreKey(StateTable()), 0);
+  EXPECT_EQ(steps::CentreArrangementKey(StateTable()), 0);
 }
 
 TEST(Cf0RowsTest, RowKeysAreDistinctWithinEveryStep) {
@@ -268,11 +264,11 @@ TEST(Cf0RowsTest, RowKeysAreDistinctWithinEveryStep) {
     for (const RowSpec& row : rows) keys.insert(row.key);
     return keys.size() == rows.size();
   };
-  for (const auto* steps : {&Cf0CornerPlacementSteps(), &Cf0CornerTwistSteps(),
-                            &Cf0EdgePlacementSteps(), &Cf0EdgeFlipSteps()}) {
-    for (const Cf0StepRows& step : *steps) EXPECT_TRUE(distinct(step.rows)) << step.facelet;
+  for (const auto* step_list :
+       {&CornerPlacementSteps(), &CornerTwistSteps(), &EdgePlacementSteps(), &EdgeFlipSteps()}) {
+    for (const StepRows& step : *step_list) EXPECT_TRUE(distinct(step.rows)) << step.facelet;
   }
-  EXPECT_TRUE(distinct(Cf0CentreRows()));
+  EXPECT_TRUE(distinct(CentreRows()));
 }
 
 }  // namespace

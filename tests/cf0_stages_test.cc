@@ -5,12 +5,12 @@
 #include "cf0_cube_entry.h"
 #include "solvers/cf0/cf0_method.h"
 #include "solvers/cf0/cf0_rows.h"
-#include "solvers/cf0/cf0_texts.h"
 
 namespace rq51 {
 namespace {
 
 using namespace cf0_test;
+using namespace cf0;
 using Lines = std::vector<std::string>;
 
 class Cf0StagesTest : public ::testing::Test {
@@ -23,32 +23,32 @@ class Cf0StagesTest : public ::testing::Test {
   void EnterTurned(const std::vector<Move>& moves) { Enter(Turned(SolvedColours(), moves)); }
   // Runs the first `count` steps of a stage, as its button would.
   void RunSteps(int stage, size_t count) {
-    const Stage& s = Cf0Stages()[stage];
+    const Stage& s = TheMethod().stages[stage];
     for (size_t n = 0; n < count; ++n) RunPhase(window_, std::get<Phase>(s.steps[n]), s.list_box);
   }
   Homes homes() const { return HomesOf(window_.table()); }
   const Lines& list(int n) const { return window_.list_box(n); }
 
-  SolverWindow window_{WindowKind::kCf0, Cf0Buttons()};
+  SolverWindow window_{WindowKind::kCf0, &TheMethod()};
 };
 
-const std::string kSeparator(kCf0Separator);
+const std::string kSeparator = "    @     ";
 // The turns that never move the reference corner.
 const std::vector<Move> kRightAndMiddleTurns =
     MovesOfText("RxRx2Rx-RyRy2Ry-RzRz2Rz-MxMx2Mx-MyMy2My-MzMz2Mz-");
 
 TEST_F(Cf0StagesTest, ButtonsAreTheThreeStagesAndTheOneShotRun) {
-  const std::vector<StageButton> buttons = Cf0Buttons();
+  const std::vector<StageButton>& buttons = window_.stage_buttons();
   ASSERT_EQ(buttons.size(), 4u);
   EXPECT_EQ(buttons[0].name, "CC");
-  EXPECT_EQ(buttons[0].caption, kCf0CornerCaption);
+  EXPECT_EQ(buttons[0].caption, "②．ｺｰﾅｰ・ｷｭｰﾌﾞの変換");
   EXPECT_EQ(buttons[1].name, "EC");
-  EXPECT_EQ(buttons[1].caption, kCf0EdgeCaption);
+  EXPECT_EQ(buttons[1].caption, "③．ｴｯｼﾞｷｭｰﾌﾞの変換");
   EXPECT_EQ(buttons[2].name, "SC");
-  EXPECT_EQ(buttons[2].caption, kCf0CentreCaption);
+  EXPECT_EQ(buttons[2].caption, "④．ｾﾝﾀｰｷｭｰﾌﾞの変換");
   EXPECT_EQ(buttons[3].name, "CES");
-  EXPECT_EQ(buttons[3].caption, kCf0OneShotCaption);
-  const std::vector<Stage>& stages = Cf0Stages();
+  EXPECT_EQ(buttons[3].caption, "⑤．一括変換");
+  const std::vector<Stage>& stages = TheMethod().stages;
   ASSERT_EQ(stages.size(), 3u);
   EXPECT_EQ(stages[0].list_box, 1);
   EXPECT_EQ(stages[0].steps.size(), 13u);  // 6 placements, 6 twists, A18
@@ -110,10 +110,10 @@ TEST_F(Cf0StagesTest, CornerOfA3AtA27GoesByWayOfA1AndLeavesA1Placed) {
 TEST_F(Cf0StagesTest, TwistedA1IsOrientedAndPassesItsTwistToA3) {
   Enter(SolvedColours());
   // A1 alone turned in its slot, as only a mistyped entry can give.
-  StateTable& table = window_.table();
-  table.row(1).home = 30;
-  table.row(30).home = 52;
-  table.row(52).home = 1;
+  StateTable& table = window_.table_for_testing();
+  table.SetHomeForTesting(1, 30);
+  table.SetHomeForTesting(30, 52);
+  table.SetHomeForTesting(52, 1);
   RunSteps(0, 7);
   EXPECT_EQ(list(1), (Lines{kSeparator, "(Rx-Ry)３乗      A1@-", "(RxRy-)３乗"}));
   EXPECT_EQ(table.Home(1), 1);
@@ -123,7 +123,7 @@ TEST_F(Cf0StagesTest, TwistedA1IsOrientedAndPassesItsTwistToA3) {
 }
 
 TEST_F(Cf0StagesTest, A21TurnedForwardIsOrientedByTheChosenRow) {
-  const RowSpec& row = Cf0CornerTwistSteps()[5].rows[1];
+  const RowSpec& row = CornerTwistSteps()[5].rows[1];
   EnterTurned(Inverted(MovesOfRow(row)));
   ASSERT_EQ(window_.table().Home(21), 46);
   window_.PressButton("CC");
@@ -138,7 +138,7 @@ TEST_F(Cf0StagesTest, TwistedReferenceCornerIsTurnedBackAtTheEndOfTheCornerStage
   // An entry always shows A18 oriented: its colours define the faces. Only
   // turns made after the entry can twist it, so the cube is turned by trial
   // moves here.
-  for (const RowSpec& row : Cf0ReferenceCornerStep().rows) {
+  for (const RowSpec& row : ReferenceCornerStep().rows) {
     SCOPED_TRACE(std::string(row.lines[0]));
     Enter(SolvedColours());
     for (const Move& move : Inverted(MovesOfRow(row))) window_.TrialMove(move);

@@ -19,6 +19,7 @@ constexpr Rgb kFuchsia{255, 0, 255};
 constexpr Rgb kBlue{0, 0, 255};
 constexpr Rgb kRed{255, 0, 0};
 constexpr Rgb kYellow{255, 255, 0};
+constexpr Rgb kWhite{255, 255, 255};
 
 Move M(const char* name) { return *MoveFromName(name); }
 

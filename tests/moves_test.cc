@@ -136,44 +136,6 @@ TEST(MovesTest, NamesOfTheTwentySevenMoves) {
   }
 }
 
-bool Oriented(const StateTable& table, const CornerSlot& slot) {
-  for (int f : slot.facelets) {
-    if (table.Home(f) != f) return false;
-  }
-  return true;
-}
-
-struct ExchangeMacro {
-  const char* text;
-  const char* bracket;
-  const char* first;
-  const char* second;
-  std::vector<std::string> twisted;
-};
-
-// The five-fold exchange brackets with the corners each exchanges and twists
-// on a solved cube.
-const std::vector<ExchangeMacro> kExchangeMacros = {
-    {"(RyRzRx )５乗", "Ry Rz Rx", "A1", "A3", {}},
-    {"(RzRxRy )５乗", "Rz Rx Ry", "A1", "A7", {}},
-    {"(RxRy-Rz)５乗", "Rx Ry3 Rz", "A1", "A9", {"A3", "A7", "A12", "A21", "A27"}},
-    {"(RzRx-Ry)５乗", "Rz Rx3 Ry", "A1", "A12", {"A3", "A7", "A9", "A21", "A27"}},
-    {"(RxRyRz )５乗", "Rx Ry Rz", "A1", "A21", {}},
-    {"(RyRz-Rx)５乗", "Ry Rz3 Rx", "A1", "A27", {"A3", "A7", "A9", "A12", "A21"}},
-    {"(Rx-RyLz)５乗", "Rx3 Ry Lz", "A3", "A7", {"A1", "A9", "A12", "A18", "A21"}},
-    {"(Ry-RzRx)５乗", "Ry3 Rz Rx", "A3", "A9", {"A1", "A7", "A12", "A21", "A27"}},
-    {"(RyRzRx-)５乗", "Ry Rz Rx3", "A3", "A12", {"A1", "A7", "A9", "A21", "A27"}},
-    {"(LzRxRy-)５乗", "Lz Rx Ry3", "A3", "A21", {"A1", "A7", "A9", "A12", "A18"}},
-    {"(RzRxRy-)５乗", "Rz Rx Ry3", "A7", "A9", {"A1", "A3", "A12", "A21", "A27"}},
-    {"(LyRzRx-)５乗", "Ly Rz Rx3", "A7", "A21", {"A1", "A3", "A12", "A18", "A27"}},
-    {"(Rz-RxRy)５乗", "Rz3 Rx Ry", "A7", "A27", {"A1", "A3", "A9", "A12", "A21"}},
-    {"(RyLzLx-)５乗", "Ry Lz Lx3", "A9", "A12", {"A1", "A3", "A7", "A18", "A27"}},
-    {"(RzLxLy-)５乗", "Rz Lx Ly3", "A9", "A27", {"A1", "A7", "A12", "A18", "A21"}},
-    {"(Rx-RyRz)５乗", "Rx3 Ry Rz", "A12", "A21", {"A1", "A3", "A7", "A9", "A27"}},
-    {"(RxLyLz-)５乗", "Rx Ly Lz3", "A12", "A27", {"A1", "A3", "A9", "A18", "A21"}},
-    {"(RxRyRz-)５乗", "Rx Ry Rz3", "A21", "A27", {"A1", "A3", "A7", "A9", "A12"}},
-};
-
 TEST(MovesTest, FiveFoldBracketExchangesTwoCorners) {
   StateTable table = SolvedTable();
   ASSERT_TRUE(table.IsSolved());
@@ -184,29 +146,6 @@ TEST(MovesTest, FiveFoldBracketExchangesTwoCorners) {
   for (int f : {3, 10, 54}) EXPECT_EQ(table.row(f).label, "A7");
   for (int f : {7, 36, 37}) EXPECT_EQ(table.row(f).label, "A3");
   EXPECT_FALSE(table.IsSolved());
-}
-
-TEST(MovesTest, ExchangeMacrosMoveAndTwistTheCornersTheyName) {
-  for (const ExchangeMacro& macro : kExchangeMacros) {
-    const FaceletMap map = Power(MapOfMoves(Moves(macro.bracket)), 5);
-    EXPECT_EQ(ReadMacroText(macro.text).map, map) << macro.text;
-    StateTable table = SolvedTable();
-    table.ApplyMap(map);
-    for (const CornerSlot& slot : CornerSlots()) {
-      const std::string label(slot.label);
-      const int first = slot.facelets[0];
-      if (label == macro.first) {
-        EXPECT_EQ(table.SlotLabelOfHome(first), macro.second) << macro.text;
-      } else if (label == macro.second) {
-        EXPECT_EQ(table.SlotLabelOfHome(first), macro.first) << macro.text;
-      } else {
-        EXPECT_EQ(table.SlotLabelOfHome(first), label) << macro.text;
-        const bool twisted =
-            std::find(macro.twisted.begin(), macro.twisted.end(), label) != macro.twisted.end();
-        EXPECT_EQ(Oriented(table, slot), !twisted) << macro.text << " " << label;
-      }
-    }
-  }
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "app/solver_windows.h"
 #include "cube/facelets.h"
 #include "cube/moves.h"
+#include "cube/number_text.h"
 #include "tests/test_cubes.h"
 
 namespace rq51 {
@@ -38,50 +39,31 @@ constexpr Rgb kRed{255, 0, 0};
 constexpr Rgb kBlue{0, 0, 255};
 constexpr Rgb kFuchsia{255, 0, 255};
 constexpr Rgb kYellow{255, 255, 0};
+constexpr Rgb kWhite{255, 255, 255};
 
 // The CF-0 net colours a sticker by its home face: front, bottom, back, top,
 // left, right.
 constexpr std::array<Rgb, kFaceCount + 1> kHomeFacePalette = {kWhite,   kGreen, kRed,   kBlue,
                                                               kFuchsia, kWhite, kYellow};
 
-std::string Format2d(int n) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%2d", n);
-  return text;
-}
-
-Rgb ColourOfLetter(const std::string& letter) {
-  if (letter == "G") return kGreen;
-  if (letter == "R") return kRed;
-  if (letter == "B") return kBlue;
-  if (letter == "O") return kFuchsia;
-  if (letter == "W") return kWhite;
-  return kYellow;
-}
-
-std::string ColourButton(const std::string& letter) {
-  if (letter == "G") return "GreenBtn";
-  if (letter == "R") return "RedBtn";
-  if (letter == "B") return "BlueBtn";
-  if (letter == "O") return "OrangeBtn";
-  if (letter == "W") return "WhiteBtn";
-  return "YellowBtn";
-}
-
-// Paints every facelet as a user does: colour button, then a left click on
-// the facelet's grid cell.
-void Paint(SolverWindow& window, const Colours& colours) {
-  for (int k = 1; k <= kFaceletCount; ++k) {
-    ASSERT_TRUE(window.PressButton(ColourButton(colours[k])));
-    const GridCell cell = FaceletGridCell(k);
-    window.GridMouseDown(cell.grid, MouseButton::kLeft, {cell.column, cell.row});
+Rgb ExpectedRgb(Colour colour) {
+  switch (colour) {
+    case Colour::kGreen:
+      return kGreen;
+    case Colour::kRed:
+      return kRed;
+    case Colour::kBlue:
+      return kBlue;
+    case Colour::kOrange:
+      return kFuchsia;
+    case Colour::kWhite:
+      return kWhite;
+    default:
+      return kYellow;
   }
 }
 
-void Enter(SolverWindow& window, const Colours& colours) {
-  Paint(window, colours);
-  ASSERT_TRUE(window.PressButton("Coloring"));
-}
+void Enter(SolverWindow& window, const Colours& colours) { test::EnterColours(window, colours); }
 
 bool IsReferenceFacelet(int k) { return k == 18 || k == 25 || k == 45; }
 
@@ -91,10 +73,10 @@ void ExpectGridsEmptyExceptPreset(const SolverWindow& window) {
     for (int column = 0; column < 3; ++column) {
       for (int row = 0; row < 3; ++row) {
         const int k = GridCellFacelet(grid, column, row);
-        std::string expected;
-        if (preset && k == 18) expected = "R";
-        if (preset && k == 25) expected = "B";
-        if (preset && k == 45) expected = "W";
+        Colour expected = Colour::kNone;
+        if (preset && k == 18) expected = Colour::kRed;
+        if (preset && k == 25) expected = Colour::kBlue;
+        if (preset && k == 45) expected = Colour::kWhite;
         EXPECT_EQ(window.grid_cell(grid, column, row), expected) << "facelet " << k;
       }
     }
@@ -136,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(SolverWindows, EveryWindow, ::testing::ValuesIn(AllWind
 
 TEST_P(EveryWindow, StartsWithEmptyEntryAndOnlyTheCf0ReferenceCornerPreset) {
   EXPECT_EQ(window_->label4(), kNotEntered);
-  EXPECT_EQ(window_->current_colour(), "");
+  EXPECT_EQ(window_->current_colour(), Colour::kNone);
   ExpectGridsEmptyExceptPreset(*window_);
   ExpectNetAsReset(*window_);
   EXPECT_EQ(window_->edit55(), "");
@@ -145,9 +127,9 @@ TEST_P(EveryWindow, StartsWithEmptyEntryAndOnlyTheCf0ReferenceCornerPreset) {
 
 TEST(SolverWindowCreation, Cf0PresetsTheReferenceCornerCells) {
   const auto window = CreateSolverWindow(WindowKind::kCf0);
-  EXPECT_EQ(window->grid_cell(2, 0, 0), "R");
-  EXPECT_EQ(window->grid_cell(3, 0, 2), "B");
-  EXPECT_EQ(window->grid_cell(5, 2, 2), "W");
+  EXPECT_EQ(window->grid_cell(2, 0, 0), Colour::kRed);
+  EXPECT_EQ(window->grid_cell(3, 0, 2), Colour::kBlue);
+  EXPECT_EQ(window->grid_cell(5, 2, 2), Colour::kWhite);
   EXPECT_EQ(GridCellFacelet(2, 0, 0), 18);
   EXPECT_EQ(GridCellFacelet(3, 0, 2), 25);
   EXPECT_EQ(GridCellFacelet(5, 2, 2), 45);
@@ -165,34 +147,34 @@ TEST_P(EveryWindow, ListBoxesAreThoseOfTheWindow) {
 TEST_P(EveryWindow, LeftPressSelectsThenPaintsOtherPressesPaintTheSelectedCell) {
   window_->PressButton("GreenBtn");
   window_->GridMouseDown(1, MouseButton::kLeft, {2, 1});
-  EXPECT_EQ(window_->grid_cell(1, 2, 1), "G");
+  EXPECT_EQ(window_->grid_cell(1, 2, 1), Colour::kGreen);
   EXPECT_EQ(window_->selected_cell(1), (CellRef{2, 1}));
 
   // Right and middle presses repaint the selected cell, wherever the pointer is.
   window_->PressButton("OrangeBtn");
   window_->GridMouseDown(1, MouseButton::kRight, {0, 0});
-  EXPECT_EQ(window_->grid_cell(1, 2, 1), "O");
-  EXPECT_EQ(window_->grid_cell(1, 0, 0), "");
+  EXPECT_EQ(window_->grid_cell(1, 2, 1), Colour::kOrange);
+  EXPECT_EQ(window_->grid_cell(1, 0, 0), Colour::kNone);
   EXPECT_EQ(window_->selected_cell(1), (CellRef{2, 1}));
   window_->PressButton("YellowBtn");
   window_->GridMouseDown(1, MouseButton::kMiddle, {1, 2});
-  EXPECT_EQ(window_->grid_cell(1, 2, 1), "Y");
-  EXPECT_EQ(window_->grid_cell(1, 1, 2), "");
+  EXPECT_EQ(window_->grid_cell(1, 2, 1), Colour::kYellow);
+  EXPECT_EQ(window_->grid_cell(1, 1, 2), Colour::kNone);
   EXPECT_EQ(window_->selected_cell(1), (CellRef{2, 1}));
 
   // Each grid keeps its own selection.
   EXPECT_EQ(window_->selected_cell(4), (CellRef{0, 0}));
   window_->GridMouseDown(4, MouseButton::kRight, {2, 2});
-  EXPECT_EQ(window_->grid_cell(4, 0, 0), "Y");
-  EXPECT_EQ(window_->grid_cell(4, 2, 2), "");
+  EXPECT_EQ(window_->grid_cell(4, 0, 0), Colour::kYellow);
+  EXPECT_EQ(window_->grid_cell(4, 2, 2), Colour::kNone);
 }
 
 TEST_P(EveryWindow, PressWithoutAColourEmptiesTheCellAndPresetCellsCanBeOverwritten) {
   window_->GridMouseDown(2, MouseButton::kLeft, {0, 0});
-  EXPECT_EQ(window_->grid_cell(2, 0, 0), "");
+  EXPECT_EQ(window_->grid_cell(2, 0, 0), Colour::kNone);
   window_->PressButton("GreenBtn");
   window_->GridMouseDown(5, MouseButton::kLeft, {2, 2});
-  EXPECT_EQ(window_->grid_cell(5, 2, 2), "G");
+  EXPECT_EQ(window_->grid_cell(5, 2, 2), Colour::kGreen);
 }
 
 TEST_P(EveryWindow, PressesOutsideTheGridsChangeNothing) {
@@ -231,17 +213,19 @@ TEST_P(EveryWindow, SolvedEntryPassesAndIsIdentifiedEverywhere) {
     } else {
       // Colours at once, numbers only when switched on.
       EXPECT_EQ(window_->net(k).text, "");
-      EXPECT_EQ(window_->net(k).colour, ColourOfLetter(SolvedColours()[k])) << k;
+      EXPECT_EQ(window_->net(k).colour, ExpectedRgb(SolvedColours()[k])) << k;
     }
   }
 }
 
 TEST(SolverWindowNet, Cf0ShowsHomesInTheFixedPaletteWhateverTheEnteredColours) {
   // Reference corner green, orange, yellow: none of the preset colours.
-  const Colours solved = SolvedColours({"", "R", "G", "O", "B", "Y", "W"});
-  ASSERT_EQ(solved[18], "G");
-  ASSERT_EQ(solved[25], "O");
-  ASSERT_EQ(solved[45], "Y");
+  const Colours solved =
+      SolvedColours({Colour::kNone, Colour::kRed, Colour::kGreen, Colour::kOrange, Colour::kBlue,
+                     Colour::kYellow, Colour::kWhite});
+  ASSERT_EQ(solved[18], Colour::kGreen);
+  ASSERT_EQ(solved[25], Colour::kOrange);
+  ASSERT_EQ(solved[45], Colour::kYellow);
   const auto window = CreateSolverWindow(WindowKind::kCf0);
   Enter(*window, solved);
   EXPECT_EQ(window->label4(), kArrangementOk);
@@ -284,7 +268,7 @@ TEST_P(EveryWindow, NumberingToggleShowsAndHidesHomeNumbers) {
   for (int k = 1; k <= kFaceletCount; ++k) {
     EXPECT_EQ(window_->net(k).text, Format2d(MoveMap(*MoveFromName("Rx"))(k))) << k;
     EXPECT_EQ(window_->net(k).colour,
-              ColourOfLetter(SolvedColours()[MoveMap(*MoveFromName("Rx"))(k)]));
+              ExpectedRgb(SolvedColours()[MoveMap(*MoveFromName("Rx"))(k)]));
   }
   // Confirming again keeps numbering on.
   window_->PressButton("Coloring");
@@ -299,7 +283,7 @@ TEST_P(EveryWindow, NumberingToggleShowsAndHidesHomeNumbers) {
 TEST_P(EveryWindow, TypingIntoEdit1SwitchesNumberingOn) {
   if (IsCf0()) return;
   Enter(*window_, SolvedColours());
-  window_->net(1).text = "x";
+  window_->SetNetText(1, "x");
   window_->PressButton("Rx");
   EXPECT_EQ(window_->net(1).text, Format2d(window_->table().Home(1)));
   EXPECT_EQ(window_->net(30).text, Format2d(window_->table().Home(30)));
@@ -371,7 +355,7 @@ TEST_P(EveryWindow, SikouRestoresTheEnteredCubeAndKeepsStageLists) {
 
   ASSERT_TRUE(window_->PressButton("Sikou"));
   EXPECT_EQ(HomesOf(window_->table()), homes);
-  for (int k = 1; k <= kFaceletCount; ++k) EXPECT_EQ(window_->table().row(k).colour, entered[k]);
+  for (int k = 1; k <= kFaceletCount; ++k) EXPECT_EQ(window_->table().colour(k), entered[k]);
   EXPECT_TRUE(window_->list_box(4).empty());
   EXPECT_EQ(window_->edit55(), "");
   EXPECT_EQ(window_->list_box(1), std::vector<std::string>{"a stage line"});
@@ -408,7 +392,7 @@ TEST_P(EveryWindow, ResetEmptiesTheEntryButKeepsTableColourAndStatus) {
   window_->PressButton("Rx");
   for (int n : window_->ListBoxNumbers()) window_->AppendLine(n, "line");
   const Homes homes = HomesOf(window_->table());
-  const std::string colour = window_->current_colour();
+  const Colour colour = window_->current_colour();
 
   ASSERT_TRUE(window_->PressButton("Reset"));
   ExpectGridsEmptyExceptPreset(*window_);
@@ -507,7 +491,7 @@ std::vector<Fault> Faults() {
       {"twisted corner A1",
        [&](Colours& c) {
          const auto& f = corners[0].facelets;
-         std::string first = c[f[0]];
+         const Colour first = c[f[0]];
          c[f[0]] = c[f[1]];
          c[f[1]] = c[f[2]];
          c[f[2]] = first;
@@ -563,11 +547,11 @@ TEST_P(EveryWindow, ReEntryWithAnImpossibleCornerFails) {
 }
 
 TEST_P(EveryWindow, CountCheckStillRejectsAnEmptyCell) {
-  Paint(*window_, SolvedColours());
-  window_->ChooseColour("");
+  test::PaintColours(*window_, SolvedColours());
+  window_->ChooseColour(Colour::kNone);
   const GridCell cell = FaceletGridCell(7);
   window_->GridMouseDown(cell.grid, MouseButton::kLeft, {cell.column, cell.row});
-  ASSERT_EQ(window_->grid_cell(cell.grid, cell.column, cell.row), "");
+  ASSERT_EQ(window_->grid_cell(cell.grid, cell.column, cell.row), Colour::kNone);
   window_->PressButton("Coloring");
   EXPECT_EQ(window_->label4(), kArrangementWrong);
   EXPECT_EQ(window_->last_fault(), ArrangementFault::kCounts);

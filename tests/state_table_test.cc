@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
 #include "tests/test_cubes.h"
@@ -22,11 +23,11 @@ TEST(StateTableTest, SolvedEntryIdentifiesEveryStickerAtHome) {
     for (int i = 1; i <= kFaceletCount; ++i) {
       EXPECT_EQ(table.Home(i), i);
       EXPECT_EQ(table.row(i).label, SlotLabelOfFacelet(i));
-      EXPECT_EQ(table.row(i).code, FaceCode(FaceOf(i)));
+      EXPECT_EQ(table.Code(i), FaceCode(FaceOf(i)));
       EXPECT_EQ(table.PositionOfHome(i), i);
     }
-    EXPECT_EQ(table.face_colour(1), "G");
-    EXPECT_EQ(table.face_colour(6), "Y");
+    EXPECT_EQ(table.face_colour(1), Colour::kGreen);
+    EXPECT_EQ(table.face_colour(6), Colour::kYellow);
     EXPECT_TRUE(table.CountsAreConsistent());
     EXPECT_TRUE(table.IsSolved());
     EXPECT_EQ(table.SlotLabelOfHome(45), "A18");
@@ -39,12 +40,12 @@ TEST(StateTableTest, CornerCubieInAnotherSlotGetsItsHomeNumbers) {
   // 10, its top sticker on 3 and its right sticker on 54; A3's cubie (G, R,
   // Y) in slot A1.
   Colours colours = SolvedColours();
-  colours[10] = "G";
-  colours[3] = "O";
-  colours[54] = "Y";
-  colours[1] = "G";
-  colours[30] = "R";
-  colours[52] = "Y";
+  colours[10] = Colour::kGreen;
+  colours[3] = Colour::kOrange;
+  colours[54] = Colour::kYellow;
+  colours[1] = Colour::kGreen;
+  colours[30] = Colour::kRed;
+  colours[52] = Colour::kYellow;
   StateTable table;
   ReadColours(table, colours, FaceColourRule::kCentre);
   EXPECT_EQ(table.Home(10), 1);
@@ -64,9 +65,9 @@ TEST(StateTableTest, CornerCubieInAnotherSlotGetsItsHomeNumbers) {
 TEST(StateTableTest, TwoCornersWithTheSameColoursFailTheCounts) {
   // Slot A3 painted with A1's colours: both are taken for cubie A1.
   Colours colours = SolvedColours();
-  colours[3] = "G";
-  colours[10] = "O";
-  colours[54] = "Y";
+  colours[3] = Colour::kGreen;
+  colours[10] = Colour::kOrange;
+  colours[54] = Colour::kYellow;
   StateTable table;
   ReadColours(table, colours, FaceColourRule::kCentre);
   for (int f : {1, 30, 52, 3, 10, 54}) EXPECT_EQ(table.row(f).label, "A1");
@@ -79,10 +80,10 @@ TEST(StateTableTest, TwoCornersWithTheSameColoursFailTheCounts) {
 
 TEST(StateTableTest, EmptyCellOnAFirstEntryLeavesItsSlotUnidentified) {
   Colours colours = SolvedColours();
-  colours[30] = "";
+  colours[30] = Colour::kNone;
   StateTable table;
   ReadColours(table, colours, FaceColourRule::kCentre);
-  EXPECT_EQ(table.row(30).code, 0);
+  EXPECT_EQ(table.Code(30), 0);
   for (int f : {1, 30, 52}) {
     EXPECT_EQ(table.Home(f), 0);
     EXPECT_EQ(table.row(f).label, "");
@@ -97,17 +98,17 @@ TEST(StateTableTest, IdentificationNeverClearsOldValues) {
   // A cell emptied on a later entry keeps its old code, so its slot is
   // still recognised.
   Colours emptied = SolvedColours();
-  emptied[30] = "";
+  emptied[30] = Colour::kNone;
   ReadColours(table, emptied, FaceColourRule::kCentre);
-  EXPECT_EQ(table.row(30).colour, "");
-  EXPECT_EQ(table.row(30).code, 1000);
+  EXPECT_EQ(table.colour(30), Colour::kNone);
+  EXPECT_EQ(table.Code(30), 1000);
   EXPECT_EQ(table.Home(30), 30);
   // Repainted green, facelet 30 takes the front's code; corner A1 is no
   // longer recognised and keeps the home numbers and labels it had.
   Colours repainted = SolvedColours();
-  repainted[30] = "G";
+  repainted[30] = Colour::kGreen;
   ReadColours(table, repainted, FaceColourRule::kCentre);
-  EXPECT_EQ(table.row(30).code, 1);
+  EXPECT_EQ(table.Code(30), 1);
   for (int f : {1, 30, 52}) {
     EXPECT_EQ(table.Home(f), f);
     EXPECT_EQ(table.row(f).label, "A1");
@@ -120,60 +121,57 @@ TEST(StateTableTest, ReferenceCornerRuleIgnoresTheCentreColours) {
   // Front centre painted red, the bottom colour; its grid is otherwise
   // green. The corner at 18, 25, 45 still fixes every face.
   Colours colours = SolvedColours();
-  colours[5] = "R";
+  colours[5] = Colour::kRed;
   StateTable table;
   ReadColours(table, colours, FaceColourRule::kReferenceCorner);
-  EXPECT_EQ(table.face_colour(1), "G");
-  EXPECT_EQ(table.face_colour(2), "R");
-  EXPECT_EQ(table.row(5).code, 10);
+  EXPECT_EQ(table.face_colour(1), Colour::kGreen);
+  EXPECT_EQ(table.face_colour(2), Colour::kRed);
+  EXPECT_EQ(table.Code(5), 10);
   EXPECT_EQ(table.Home(5), 14);
   EXPECT_EQ(table.Home(1), 1);
   EXPECT_EQ(table.row(5).label, "");
   // The same entry read by its centres has a red front.
   StateTable by_centres;
   ReadColours(by_centres, colours, FaceColourRule::kCentre);
-  EXPECT_EQ(by_centres.face_colour(1), "R");
+  EXPECT_EQ(by_centres.face_colour(1), Colour::kRed);
 }
 
 TEST(StateTableTest, ReferenceCornerWithoutColoursKeepsTheOppositeFaces) {
   StateTable table;
   ReadColours(table, SolvedColours(), FaceColourRule::kReferenceCorner);
   Colours colours = SolvedColours();
-  colours[18] = "";
-  colours[25] = "X";
+  colours[18] = Colour::kNone;
   table.ReadGrids(GridsOf(colours), FaceColourRule::kReferenceCorner);
-  EXPECT_EQ(table.face_colour(2), "");
-  EXPECT_EQ(table.face_colour(3), "X");
-  EXPECT_EQ(table.face_colour(4), "O");  // kept from the first entry
-  EXPECT_EQ(table.face_colour(1), "G");
-  EXPECT_EQ(table.face_colour(6), "Y");
+  EXPECT_EQ(table.face_colour(2), Colour::kNone);
+  EXPECT_EQ(table.face_colour(3), Colour::kBlue);
+  EXPECT_EQ(table.face_colour(4), Colour::kOrange);  // kept from the first entry
+  EXPECT_EQ(table.face_colour(1), Colour::kGreen);
+  EXPECT_EQ(table.face_colour(6), Colour::kYellow);
 }
 
 TEST(StateTableTest, LastMatchingFaceWins) {
   // Centres of front and back both green: green stickers get the back's
   // code.
   Colours colours = SolvedColours();
-  colours[23] = "G";
+  colours[23] = Colour::kGreen;
   StateTable table;
   table.ReadGrids(GridsOf(colours), FaceColourRule::kCentre);
-  EXPECT_EQ(table.row(1).code, 100);
-  EXPECT_EQ(table.row(23).code, 100);
+  EXPECT_EQ(table.Code(1), 100);
+  EXPECT_EQ(table.Code(23), 100);
 }
 
-TEST(StateTableTest, ApplyMapMovesStickersButNotTheDisplay) {
+TEST(StateTableTest, ApplyMapMovesEveryColumnOfTheSticker) {
   StateTable table;
   ReadColours(table, SolvedColours(), FaceColourRule::kCentre);
-  for (int i = 1; i <= kFaceletCount; ++i) table.row(i).display = "d" + std::to_string(i);
   const FaceletMap rx = MoveMap({BaseTurn::kRx, 1});
   table.ApplyMap(rx);
   for (int i = 1; i <= kFaceletCount; ++i) {
     const int from = rx(i);
     EXPECT_EQ(table.Home(i), from);
-    EXPECT_EQ(table.row(i).code, FaceCode(FaceOf(from)));
+    EXPECT_EQ(table.Code(i), FaceCode(FaceOf(from)));
     EXPECT_EQ(table.row(i).label, SlotLabelOfFacelet(from));
-    EXPECT_EQ(table.row(i).display, "d" + std::to_string(i));
   }
-  EXPECT_EQ(table.row(1).colour, "O");  // position 1 receives the top sticker 28
+  EXPECT_EQ(table.colour(1), Colour::kOrange);  // position 1 receives the top sticker 28
   EXPECT_EQ(table.PositionOfHome(28), 1);
   EXPECT_EQ(table.SlotLabelOfHome(28), "A1");
   table.ApplyMap(Inverse(rx));
@@ -198,23 +196,53 @@ TEST(StateTableTest, CountsNeedNineYellowStickers) {
   // Homes complete, but one yellow sticker too few.
   StateTable table;
   ReadColours(table, SolvedColours(), FaceColourRule::kCentre);
-  table.row(47).colour = "y";
+  Colours emptied = SolvedColours();
+  emptied[47] = Colour::kNone;  // keeps its old code, so every home is still found
+  ReadColours(table, emptied, FaceColourRule::kCentre);
+  EXPECT_EQ(table.Home(47), 47);
   EXPECT_FALSE(table.CountsAreConsistent());
 }
 
-TEST(StateTableTest, ColourLetters) {
-  for (const char* letter : {"G", "R", "B", "O", "W", "Y"}) {
-    EXPECT_TRUE(IsColourLetter(letter));
-    EXPECT_EQ(OppositeColour(OppositeColour(letter)), letter);
-    EXPECT_NE(OppositeColour(letter), letter);
+TEST(StateTableTest, DisplayIsEmptyUntilTheFirstRedrawThenShowsThePalette) {
+  StateTable table;
+  ReadColours(table, SolvedColours(), FaceColourRule::kCentre);
+  EXPECT_EQ(table.row(5).display, "");
+  table.MarkDrawn(NetPalette::kStickerColour);
+  EXPECT_EQ(table.row(5).display, "clGreen");
+  EXPECT_EQ(table.row(32).display, "clFuchsia");
+  table.ApplyMap(MoveMap({BaseTurn::kMx, 1}));  // the top centre comes to the front
+  EXPECT_EQ(table.row(5).display, "clFuchsia");
+  // The corners-first exercise window paints by the face the code names; a
+  // sticker without a code is yellow.
+  Colours one_empty = SolvedColours();
+  one_empty[5] = Colour::kNone;
+  StateTable fresh;
+  ReadColours(fresh, one_empty, FaceColourRule::kReferenceCorner);
+  fresh.MarkDrawn(NetPalette::kHomeFace);
+  EXPECT_EQ(fresh.row(1).display, "clGreen");
+  EXPECT_EQ(fresh.row(10).display, "clRed");
+  EXPECT_EQ(fresh.row(5).display, "clYellow");
+  fresh.MarkDrawn(NetPalette::kStickerColour);
+  EXPECT_EQ(fresh.row(5).display, "clYellow");
+}
+
+TEST(ColourTest, OneTableGivesEveryColourItsLetterNameAndButton) {
+  std::set<std::string_view> letters;
+  for (const ColourInfo& info : ColourTable()) {
+    EXPECT_TRUE(letters.insert(info.letter).second);
+    EXPECT_EQ(ColourOfLetter(info.letter), info.colour);
+    EXPECT_EQ(LetterOf(info.colour), info.letter);
+    EXPECT_EQ(OppositeOf(OppositeOf(info.colour)), info.colour);
+    EXPECT_NE(OppositeOf(info.colour), info.colour);
+    EXPECT_EQ(info.display_name.substr(0, 2), "cl");
   }
-  EXPECT_EQ(OppositeColour("G"), "B");
-  EXPECT_EQ(OppositeColour("R"), "O");
-  EXPECT_EQ(OppositeColour("W"), "Y");
-  for (const char* other : {"", "g", "GG", "X", " G"}) {
-    EXPECT_FALSE(IsColourLetter(other));
-    EXPECT_EQ(OppositeColour(other), "");
-  }
+  EXPECT_EQ(OppositeOf(Colour::kGreen), Colour::kBlue);
+  EXPECT_EQ(OppositeOf(Colour::kRed), Colour::kOrange);
+  EXPECT_EQ(OppositeOf(Colour::kWhite), Colour::kYellow);
+  EXPECT_EQ(OppositeOf(Colour::kNone), Colour::kNone);
+  EXPECT_EQ(RgbOf(Colour::kOrange), (Rgb{255, 0, 255}));
+  EXPECT_EQ(RgbOf(Colour::kNone), (Rgb{255, 255, 255}));
+  for (const char* other : {"", "g", "GG", "X", " G"}) EXPECT_FALSE(ColourOfLetter(other));
 }
 
 }  // namespace

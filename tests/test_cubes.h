@@ -6,26 +6,36 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <ostream>
 #include <random>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "cube/colour.h"
 #include "cube/facelets.h"
 #include "cube/moves.h"
 #include "cube/notation.h"
 #include "cube/state_table.h"
 #include "shell/solver_window.h"
+#include "solvers/methods.h"
+
+namespace rq51 {
+// Colours print as their letters in failure messages.
+inline void PrintTo(Colour colour, std::ostream* out) {
+  *out << (colour == Colour::kNone ? "(none)" : LetterOf(colour));
+}
+}  // namespace rq51
 
 namespace rq51::test {
 
-// Colour letters by facelet; index 0 is unused.
-using Colours = std::array<std::string, kFaceletCount + 1>;
+// Colours by facelet; index 0 is unused.
+using Colours = std::array<Colour, kFaceletCount + 1>;
 // Home numbers by facelet; index 0 is unused.
 using Homes = std::array<int, kFaceletCount + 1>;
-// Colour letters by face: front, bottom, back, top, left, right.
-using FaceColours = std::array<std::string, kFaceCount + 1>;
+// Colours by face: front, bottom, back, top, left, right.
+using FaceColours = std::array<Colour, kFaceCount + 1>;
 
 // The two ways of reading the face colours: from the centres, or from the
 // reference corner.
@@ -34,11 +44,13 @@ inline constexpr FaceColourRule kBothRules[] = {FaceColourRule::kCentre,
 
 // Front green, bottom red, back blue, top orange, left white, right yellow:
 // the reference corner shows the colours the CF-0 window presets.
-inline const FaceColours kSolvedFaces = {"", "G", "R", "B", "O", "W", "Y"};
+inline constexpr FaceColours kSolvedFaces = {Colour::kNone,  Colour::kGreen,  Colour::kRed,
+                                             Colour::kBlue,  Colour::kOrange, Colour::kWhite,
+                                             Colour::kYellow};
 
 // A solved cube whose faces show the given colours.
 inline Colours SolvedColours(const FaceColours& faces = kSolvedFaces) {
-  Colours colours;
+  Colours colours{};
   for (int k = 1; k <= kFaceletCount; ++k) colours[k] = faces[FaceOf(k)];
   return colours;
 }
@@ -84,8 +96,8 @@ inline std::vector<Move> Inverted(std::vector<Move> moves) {
 }
 
 // The colours as the six grids show them.
-inline GridTexts GridsOf(const Colours& colours) {
-  GridTexts grids;
+inline GridColours GridsOf(const Colours& colours) {
+  GridColours grids{};
   for (int grid = 1; grid <= kFaceCount; ++grid) {
     for (int column = 0; column < 3; ++column) {
       for (int row = 0; row < 3; ++row) {
@@ -118,18 +130,35 @@ inline Homes HomesAfter(const FaceletMap& map) {
 
 inline Homes SolvedHomes() { return HomesAfter(FaceletMap()); }
 
+// A solved, identified table turned so that its home numbers are `homes`,
+// which must be a permutation of 1..54.
+inline StateTable TableWithHomes(const Homes& homes) {
+  FaceletMap map;
+  for (int k = 1; k <= kFaceletCount; ++k) map.Set(k, homes[k]);
+  StateTable table = SolvedTable();
+  table.ApplyMap(map);
+  return table;
+}
+
 inline Homes HomesOf(const StateTable& table) {
   Homes homes{};
   for (int k = 1; k <= kFaceletCount; ++k) homes[k] = table.Home(k);
   return homes;
 }
 
-// Paints every facelet as a user does: the colour, then a left click on the
-// facelet's grid cell.
+// The window of `kind` with its method, as the program creates it.
+inline SolverWindow WindowFor(WindowKind kind) { return SolverWindow(kind, MethodFor(kind)); }
+
+// Paints every facelet as a user does: the colour button, then a left click
+// on the facelet's grid cell.
 inline void PaintColours(SolverWindow& window, const Colours& colours) {
   for (int k = 1; k <= kFaceletCount; ++k) {
     const GridCell cell = FaceletGridCell(k);
-    window.ChooseColour(colours[k]);
+    if (colours[k] == Colour::kNone) {
+      window.ChooseColour(Colour::kNone);  // no button chooses no colour
+    } else if (colours[k] != window.current_colour()) {
+      window.PressButton(InfoOf(colours[k])->button);
+    }
     window.GridMouseDown(cell.grid, MouseButton::kLeft, {cell.column, cell.row});
   }
 }

@@ -1,4 +1,5 @@
-// What every row of the TK-C tables promises, proved on its map.
+// What every row of the TK-C tables and of the steps it shares promises,
+// proved on its map.
 #include "solvers/tkc/tkc_rows.h"
 
 #include <gtest/gtest.h>
@@ -12,113 +13,44 @@
 #include "cube/moves.h"
 #include "cube/notation.h"
 #include "shell/stage_frame.h"
-#include "solvers/tkc/corner_steps.h"
-#include "solvers/tkc/tkc_method.h"
+#include "solvers/steps/corner_steps.h"
+#include "solvers/steps/middle_layer.h"
+#include "solvers/steps/second_face_edges.h"
+#include "solvers/steps/turn_over.h"
+#include "tests/row_checker.h"
 
 namespace rq51 {
 namespace {
 
-using Facelets = std::vector<int>;
-using Homes = std::array<int, kFaceletCount + 1>;
-
-Facelets SlotFacelets(std::string_view label) {
-  for (const CornerSlot& slot : CornerSlots()) {
-    if (slot.label == label) return {slot.facelets.begin(), slot.facelets.end()};
-  }
-  for (const EdgeSlot& slot : EdgeSlots()) {
-    if (slot.label == label) return {slot.facelets.begin(), slot.facelets.end()};
-  }
-  ADD_FAILURE() << "no slot " << label;
-  return {};
-}
-
-Facelets SlotsFacelets(std::initializer_list<std::string_view> labels) {
-  Facelets all;
-  for (std::string_view label : labels) {
-    const Facelets one = SlotFacelets(label);
-    all.insert(all.end(), one.begin(), one.end());
-  }
-  return all;
-}
+using namespace test;
+using namespace steps;
+using tkc::UpperFaceRows;
 
 const Facelets& UpperCorners() {
-  static const Facelets facelets = SlotsFacelets({"A1", "A7", "A21", "A27"});
-  return facelets;
-}
-const Facelets& BottomLayer() {
-  static const Facelets facelets =
-      SlotsFacelets({"A3", "A9", "A12", "A18", "B6", "B11", "B15", "B17"});
+  static const Facelets facelets = Slots({"A1", "A7", "A21", "A27"});
   return facelets;
 }
 
-bool InUpperLayer(int f) { return FaceOf(f) == 4 || MoveMap(Move{BaseTurn::kRz, 1})(f) != f; }
-
-// Everything below the upper layer, with every centre.
-Facelets FirstTwoLayersAndCentres() {
-  Facelets facelets;
-  for (int f = 1; f <= kFaceletCount; ++f) {
-    if (!InUpperLayer(f) || IsCentre(f)) facelets.push_back(f);
-  }
-  return facelets;
+Facelets SlotOfTarget(int target) {
+  return IsCentre(target) ? Facelets{target} : SlotFacelets(SlotLabelOfFacelet(target));
 }
 
-Facelets Union(const Facelets& a, const Facelets& b) {
-  Facelets all = a;
-  all.insert(all.end(), b.begin(), b.end());
-  return all;
-}
-
-void ExpectKept(const FaceletMap& map, const Facelets& facelets, const std::string& what) {
-  for (int f : facelets) EXPECT_EQ(map(f), f) << what << ": facelet " << f << " moves";
-}
-
-std::string RowName(const TableRow& row) {
-  std::string name = std::to_string(row.key) + " \"";
-  for (std::string_view line : row.lines) name += std::string(line) + "|";
-  return name + "\"";
-}
-
-// The other facelet of the edge slot that holds `f`.
-int EdgePartner(int f) {
-  for (const EdgeSlot& slot : EdgeSlots()) {
-    if (slot.facelets[0] == f) return slot.facelets[1];
-    if (slot.facelets[1] == f) return slot.facelets[0];
-  }
-  return 0;
-}
-
-// Every row brings the sticker at its key to the target (and, for an edge,
-// the partner sticker home) and keeps the facelets of the pieces placed
-// before.
-void ExpectPlacementRows(const PlacementRows& step, const Facelets& kept) {
-  const StageTable table(step.rows);
-  std::set<int> keys;
-  for (const TableRow& row : table.rows()) {
-    const std::string name = "target " + std::to_string(step.target) + " row " + RowName(row);
-    EXPECT_TRUE(keys.insert(row.key).second) << name << ": key repeated";
-    EXPECT_NE(row.key, step.target) << name;
-    EXPECT_EQ(row.map(step.target), row.key) << name;
-    if (const int partner = EdgePartner(step.target); partner != 0) {
-      EXPECT_EQ(row.map(partner), EdgePartner(row.key)) << name << ": partner";
-    }
-    ExpectKept(row.map, kept, name);
+// Each step keeps the pieces placed by the steps before it, with `kept`.
+void ExpectPlacementSteps(const std::vector<PlacementRows>& steps, Facelets kept,
+                          const std::vector<int>& targets, const std::vector<size_t>& sizes) {
+  ASSERT_EQ(steps.size(), targets.size());
+  for (size_t n = 0; n < steps.size(); ++n) {
+    EXPECT_EQ(steps[n].target, targets[n]);
+    EXPECT_EQ(steps[n].rows.size(), sizes[n]) << "target " << targets[n];
+    ExpectRowsKeepTheirPromise(PlacementPhase(steps[n].target, StageTable(steps[n].rows)), kept,
+                               "target " + std::to_string(targets[n]));
+    kept = Union(kept, SlotOfTarget(targets[n]));
   }
 }
 
 TEST(TkcRowsTest, UpperFaceRowsPlaceTheirPieceAndKeepThoseBefore) {
-  const std::vector<PlacementRows>& steps = UpperFaceRows();
-  const std::vector<int> targets = {1, 7, 21, 27, 24, 35, 29, 4, 32, 5};
-  const std::vector<size_t> sizes = {23, 20, 17, 14, 23, 21, 19, 17, 5, 3};
-  ASSERT_EQ(steps.size(), targets.size());
-  Facelets placed;
-  for (size_t n = 0; n < steps.size(); ++n) {
-    EXPECT_EQ(steps[n].target, targets[n]);
-    EXPECT_EQ(steps[n].rows.size(), sizes[n]) << "target " << targets[n];
-    ExpectPlacementRows(steps[n], placed);
-    const Facelets slot =
-        IsCentre(targets[n]) ? Facelets{targets[n]} : SlotFacelets(SlotLabelOfFacelet(targets[n]));
-    placed.insert(placed.end(), slot.begin(), slot.end());
-  }
+  ExpectPlacementSteps(UpperFaceRows(), {}, {1, 7, 21, 27, 24, 35, 29, 4, 32, 5},
+                       {23, 20, 17, 14, 23, 21, 19, 17, 5, 3});
 }
 
 TEST(TkcRowsTest, CornerRowsKeyEveryCornerFaceletNotYetPlaced) {
@@ -134,30 +66,18 @@ TEST(TkcRowsTest, CornerRowsKeyEveryCornerFaceletNotYetPlaced) {
       }
     }
     EXPECT_EQ(keys, expected) << "target " << steps[n].target;
-    for (int f : SlotFacelets(SlotLabelOfFacelet(steps[n].target))) placed.insert(f);
+    for (int f : SlotOfTarget(steps[n].target)) placed.insert(f);
   }
 }
 
 TEST(TkcRowsTest, SecondFaceEdgeRowsKeepBottomLayerUpperCornersAndEarlierEdges) {
-  const std::vector<PlacementRows>& steps = SecondFaceEdgeRows();
-  ASSERT_EQ(steps.size(), 4u);
-  const std::vector<int> targets = {4, 24, 29, 35};
-  const std::vector<size_t> sizes = {15, 13, 11, 9};
-  Facelets kept = Union(BottomLayer(), UpperCorners());
-  for (size_t n = 0; n < steps.size(); ++n) {
-    EXPECT_EQ(steps[n].target, targets[n]);
-    EXPECT_EQ(steps[n].rows.size(), sizes[n]) << "target " << targets[n];
-    ExpectPlacementRows(steps[n], kept);
-    kept = Union(kept, SlotFacelets(SlotLabelOfFacelet(targets[n])));
-  }
+  ExpectPlacementSteps(SecondFaceEdgeRows(), Union(BottomLayer(), UpperCorners()), {4, 24, 29, 35},
+                       {15, 13, 11, 9});
 }
 
 TEST(TkcRowsTest, CentreRowsAlsoKeepTheBottomLayerOfTheSecondFace) {
-  const std::vector<PlacementRows>& steps = UpperFaceRows();
-  const Facelets pieces =
-      Union(BottomLayer(), SlotsFacelets({"A1", "A7", "A21", "A27", "B4", "B24", "B29", "B35"}));
-  ExpectPlacementRows(steps[8], pieces);
-  ExpectPlacementRows(steps[9], Union(pieces, {32}));
+  const std::vector<PlacementRows> centres(UpperFaceRows().end() - 2, UpperFaceRows().end());
+  ExpectPlacementSteps(centres, Union(BottomLayer(), UpperLayer()), {32, 5}, {5, 3});
 }
 
 // The cubie the arrangement code puts at each of the positions 1, 7, 27, 21.
@@ -167,10 +87,8 @@ std::vector<std::string_view> CornersOfCode(int code) {
           kByDigit[code % 10]};
 }
 
-// Keeps the first two layers and every centre, and leaves each upper edge's
-// upper sticker on the upper face; upper edges may change places.
-void ExpectUpperLayerOnly(const FaceletMap& map, const std::string& name) {
-  ExpectKept(map, FirstTwoLayersAndCentres(), name);
+// Every upper edge keeps its upper sticker on the upper face.
+void ExpectUpperEdgesStayUp(const FaceletMap& map, const std::string& name) {
   const std::set<int> upper_edge_tops = {29, 31, 33, 35};
   for (int f : upper_edge_tops) {
     EXPECT_TRUE(upper_edge_tops.count(map(f))) << name << ": edge at " << f << " flipped";
@@ -178,28 +96,17 @@ void ExpectUpperLayerOnly(const FaceletMap& map, const std::string& name) {
 }
 
 TEST(TkcRowsTest, ArrangementRowsBringEveryUpperCornerToItsSlot) {
-  const StageTable& table = CornerArrangementTable();
-  ASSERT_EQ(table.rows().size(), 23u);
-  const std::vector<std::string_view> slots = {"A1", "A7", "A27", "A21"};
-  std::set<int> keys;
-  for (const TableRow& row : table.rows()) {
+  const Phase phase = CornerArrangementPhase();
+  ASSERT_EQ(phase.table.rows().size(), 23u);
+  ExpectRowsKeepTheirPromise(phase, BelowUpperLayer(), "arrangement");
+  for (const TableRow& row : phase.table.rows()) {
     const std::string name = "arrangement row " + RowName(row);
-    EXPECT_TRUE(keys.insert(row.key).second) << name;
     // The code is a permutation of the four corners, not the settled one.
     std::vector<std::string_view> held = CornersOfCode(row.key);
-    std::vector<std::string_view> sorted = held;
-    std::sort(sorted.begin(), sorted.end());
-    EXPECT_EQ(sorted, (std::vector<std::string_view>{"A1", "A21", "A27", "A7"})) << name;
+    std::sort(held.begin(), held.end());
+    EXPECT_EQ(held, (std::vector<std::string_view>{"A1", "A21", "A27", "A7"})) << name;
     EXPECT_NE(row.key, kCornersInPlace) << name;
-    for (size_t n = 0; n < slots.size(); ++n) {
-      // The cubie now in slots[n] must end in its own slot.
-      const Facelets from = SlotFacelets(slots[n]);
-      for (int f : SlotFacelets(held[n])) {
-        EXPECT_NE(std::find(from.begin(), from.end(), row.map(f)), from.end())
-            << name << ": " << held[n] << " not brought home";
-      }
-    }
-    ExpectUpperLayerOnly(row.map, name);
+    ExpectUpperEdgesStayUp(row.map, name);
     // A leading quarter turn of the upper face stands on a line of its own.
     const Move first = row.moves.front();
     if (first.base == BaseTurn::kRz && first.power != 2 && row.moves.size() > 1) {
@@ -209,99 +116,43 @@ TEST(TkcRowsTest, ArrangementRowsBringEveryUpperCornerToItsSlot) {
   }
 }
 
-// The homes of a solved cube with the upper corners twisted as the twist
-// code says.
-Homes TwistedHomes(int code) {
-  Homes homes;
-  for (int f = 0; f <= kFaceletCount; ++f) homes[f] = f;
-  // Position, the home at it for digit 1, for digit 2.
-  const int kCorners[4][3] = {{1, 30, 52}, {7, 36, 37}, {21, 28, 46}, {27, 34, 43}};
-  const int digits[4] = {code / 1000 % 10, code / 100 % 10, code / 10 % 10, code % 10};
-  for (int n = 0; n < 4; ++n) {
-    const auto& [p, q, r] = kCorners[n];
-    if (digits[n] == 1) {  // the stickers turn p <- q <- r <- p
-      homes[p] = q, homes[q] = r, homes[r] = p;
-    } else if (digits[n] == 2) {
-      homes[p] = r, homes[q] = p, homes[r] = q;
-    }
-  }
-  return homes;
-}
-
 TEST(TkcRowsTest, TwistRowsTwistTheUpperCornersInPlaceOnly) {
-  const StageTable& table = CornerTwistTable();
-  ASSERT_EQ(table.rows().size(), 26u);
-  std::set<int> keys;
-  for (const TableRow& row : table.rows()) {
+  const Phase phase = CornerTwistPhase();
+  ASSERT_EQ(phase.table.rows().size(), 26u);
+  ExpectRowsKeepTheirPromise(phase, BelowUpperLayer(), "twist");
+  for (const TableRow& row : phase.table.rows()) {
     const std::string name = "twist row " + RowName(row);
-    EXPECT_TRUE(keys.insert(row.key).second) << name;
-    const Homes after = ApplyToState(row.map, TwistedHomes(row.key));
-    for (int f : UpperCorners()) EXPECT_EQ(after[f], f) << name << ": corner facelet " << f;
-    ExpectUpperLayerOnly(row.map, name);
-  }
-}
-
-TEST(TkcRowsTest, TwistCodesOfTheTwistedCubesAreTheRowKeys) {
-  for (const TableRow& row : CornerTwistTable().rows()) {
-    StateTable cube;
-    const Homes homes = TwistedHomes(row.key);
-    for (int f = 1; f <= kFaceletCount; ++f) cube.row(f).home = homes[f];
-    EXPECT_EQ(CornerTwistCode(cube), row.key);
-  }
-}
-
-TEST(TkcRowsTest, MiddleArrangementRowsBringEveryMiddleEdgeToItsSlot) {
-  const StageTable table(MiddleArrangementRows());
-  ASSERT_EQ(table.rows().size(), 11u);
-  static constexpr std::string_view kByDigit[] = {"B2", "B8", "B26", "B20"};
-  const std::vector<std::string_view> slots = {"B2", "B8", "B26", "B20"};
-  Facelets outer;
-  for (int f = 1; f <= kFaceletCount; ++f) {
-    if (InUpperLayer(f) || IsCentre(f) || MoveMap(Move{BaseTurn::kLz, 1})(f) != f ||
-        FaceOf(f) == 2) {
-      outer.push_back(f);
-    }
-  }
-  for (const TableRow& row : table.rows()) {
-    const std::string name = "middle row " + RowName(row);
-    const int digits[4] = {row.key / 1000 % 10, row.key / 100 % 10, row.key / 10 % 10,
-                           row.key % 10};
-    for (size_t n = 0; n < slots.size(); ++n) {
-      const Facelets from = SlotFacelets(slots[n]);
-      for (int f : SlotFacelets(kByDigit[digits[n]])) {
-        EXPECT_NE(std::find(from.begin(), from.end(), row.map(f)), from.end()) << name;
+    // No corner leaves its slot.
+    for (const std::string_view label : {"A1", "A7", "A21", "A27"}) {
+      const Facelets slot = SlotFacelets(label);
+      for (int f : slot) {
+        EXPECT_NE(std::find(slot.begin(), slot.end(), row.map(f)), slot.end()) << name;
       }
     }
-    ExpectKept(row.map, outer, name);
+    ExpectUpperEdgesStayUp(row.map, name);
   }
 }
 
-TEST(TkcRowsTest, FlipRowsFlipExactlyTheirEdges) {
-  const StageTable table(MiddleFlipRows());
-  ASSERT_EQ(table.rows().size(), 7u);
-  const int kEdges[4][2] = {{2, 53}, {8, 38}, {26, 44}, {20, 47}};
-  for (const TableRow& row : table.rows()) {
-    Homes homes;
-    for (int f = 0; f <= kFaceletCount; ++f) homes[f] = f;
-    const int digits[4] = {row.key / 1000 % 10, row.key / 100 % 10, row.key / 10 % 10,
-                           row.key % 10};
-    int flipped = 0;
-    for (int n = 0; n < 4; ++n) {
-      if (digits[n] == 1) {
-        std::swap(homes[kEdges[n][0]], homes[kEdges[n][1]]);
-        ++flipped;
-      }
-    }
-    EXPECT_EQ(flipped % 2, 0) << row.key;
-    const Homes after = ApplyToState(row.map, homes);
-    for (int f = 1; f <= kFaceletCount; ++f) {
-      EXPECT_EQ(after[f], f) << "flip row " << RowName(row) << ": facelet " << f;
+TEST(TkcRowsTest, MiddleRowsKeepBothOuterLayersAndTheCentres) {
+  Facelets outer = Union(Union(UpperLayer(), BottomLayer()), Centres());
+  const Stage middle = MiddleStage();
+  const std::vector<const Phase*> phases = PhasesOf(middle);
+  ASSERT_EQ(phases.size(), 2u);
+  ExpectRowsKeepTheirPromise(*phases[0], outer, "middle arrangement");
+  EXPECT_EQ(phases[0]->table.rows().size(), 11u);
+  ExpectRowsKeepTheirPromise(*phases[1], outer, "middle flip");
+  EXPECT_EQ(phases[1]->table.rows().size(), 7u);
+  // A flip row turns over its edges in place: it changes nothing else.
+  for (const TableRow& row : phases[1]->table.rows()) {
+    for (const std::string_view label : {"B2", "B8", "B26", "B20"}) {
+      const Facelets slot = SlotFacelets(label);
+      EXPECT_TRUE(row.map(slot[0]) == slot[0] || row.map(slot[0]) == slot[1]) << RowName(row);
     }
   }
 }
 
-TEST(TkcRowsTest, FlipTurnsTheCubeOverAboutTheXAxis) {
-  const ReHold& flip = TkcFlip();
+TEST(TkcRowsTest, TurningOverIsAHalfTurnAboutTheXAxis) {
+  const ReHold& flip = TurnOver();
   EXPECT_EQ(flip.turn,
             MapOfMoves({Move{BaseTurn::kRx, 2}, Move{BaseTurn::kMx, 2}, Move{BaseTurn::kLx, 2}}));
   // Each face is anchored on the centre that the turn brings to it.
@@ -338,13 +189,10 @@ TEST(TkcRowsTest, ChosenPlacementRowsFollowTheirStepsLayout) {
   EXPECT_EQ(line_of(UpperFaceRows(), 35, 26), "Lx My-Lx-My   35<-26");
   EXPECT_EQ(line_of(SecondFaceEdgeRows(), 24, 35), "Lx Ry-Mx Ry2Mx-Ry-Lx-  24<-35");
   // The neighbouring single-line rows of those steps share the layout.
-  for (const auto& [steps, target] :
-       {std::pair{&UpperFaceRows(), 24}, std::pair{&UpperFaceRows(), 35}}) {
-    for (const PlacementRows& step : *steps) {
-      if (step.target != target) continue;
-      for (const RowSpec& row : step.rows) {
-        EXPECT_EQ(row.lines.front(), layout(row, target)) << row.lines.front();
-      }
+  for (const PlacementRows& step : UpperFaceRows()) {
+    if (step.target != 24 && step.target != 35) continue;
+    for (const RowSpec& row : step.rows) {
+      EXPECT_EQ(row.lines.front(), layout(row, step.target)) << row.lines.front();
     }
   }
 }

@@ -6,14 +6,15 @@
 
 #include "cube/notation.h"
 #include "shell/solver_window.h"
-#include "solvers/tkc/corner_steps.h"
+#include "solvers/steps/corner_steps.h"
+#include "solvers/steps/middle_layer.h"
 #include "solvers/tkc/tkc_method.h"
-#include "solvers/tkc/tkc_texts.h"
-#include "tests/tkc_cube_entry.h"
+#include "tests/test_cubes.h"
 
 namespace rq51 {
 namespace {
 
+using namespace steps;
 using Lines = std::vector<std::string>;
 using test::EnterColours;
 using test::Inverted;
@@ -31,23 +32,23 @@ class TkcStagesTest : public ::testing::Test {
   void Press(std::string_view button) { ASSERT_TRUE(window_.PressButton(button)); }
   const std::vector<std::string>& List(int n) { return window_.list_box(n); }
 
-  SolverWindow window_ = tkc_test::TkcWindow();
+  SolverWindow window_{WindowKind::kTkc, &tkc::TheMethod()};
 };
 
 TEST_F(TkcStagesTest, WindowHasTheFourStagesAndTheOneShotButton) {
   const std::vector<StageButton>& buttons = window_.stage_buttons();
   ASSERT_EQ(buttons.size(), 5u);
   const std::vector<std::pair<std::string, std::string_view>> expected = {
-      {"Upper1", kUpper1Caption},
-      {"Mochikae", kMochikaeCaption},
-      {"Upper2", kUpper2Caption},
-      {"Middle", kMiddleCaption},
-      {"CES", kCesCaption}};
+      {"Upper1", "②．上一面"},
+      {"Mochikae", "③．上下反転持ち替え"},
+      {"Upper2", "④．上一面その２"},
+      {"Middle", "⑤．中段"},
+      {"CES", "⑥．一括変換"}};
   for (size_t n = 0; n < expected.size(); ++n) {
     EXPECT_EQ(buttons[n].name, expected[n].first);
     EXPECT_EQ(buttons[n].caption, expected[n].second);
   }
-  const std::vector<Stage>& stages = TkcStages();
+  const std::vector<Stage>& stages = tkc::TheMethod().stages;
   ASSERT_EQ(stages.size(), 4u);
   EXPECT_EQ(stages[0].list_box, 1);
   EXPECT_EQ(stages[1].list_box, 0);
@@ -115,10 +116,10 @@ TEST_F(TkcStagesTest, FlipOfSolvedCubeReadsSolved) {
   EXPECT_TRUE(window_.table().IsSolved());
   EXPECT_TRUE(List(1).empty() && List(2).empty() && List(3).empty());
   // Bottom and top swapped places: the colours that were on top are below.
-  EXPECT_EQ(window_.table().row(14).colour, "O");
-  EXPECT_EQ(window_.table().row(32).colour, "R");
-  EXPECT_EQ(window_.table().row(5).colour, "B");
-  EXPECT_EQ(window_.table().row(23).colour, "G");
+  EXPECT_EQ(window_.table().colour(14), Colour::kOrange);
+  EXPECT_EQ(window_.table().colour(32), Colour::kRed);
+  EXPECT_EQ(window_.table().colour(5), Colour::kBlue);
+  EXPECT_EQ(window_.table().colour(23), Colour::kGreen);
 }
 
 TEST_F(TkcStagesTest, SecondFaceWithTheUpperFaceTurned) {

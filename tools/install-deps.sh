@@ -10,8 +10,6 @@ packages=(
   libgtest-dev
   libbenchmark-dev
   fonts-ipafont-gothic
-  xvfb
-  xauth
 )
 
 if ! command -v apt-get >/dev/null 2>&1 || ! command -v dpkg-query >/dev/null 2>&1; then

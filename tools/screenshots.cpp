@@ -49,12 +49,10 @@ void PaintScrambledCube(rq51::WindowSet& windows, int form) {
   std::vector<rq51::Move> moves;
   for (const char* name : kScramble) moves.push_back(*rq51::MoveFromName(name));
   const rq51::FaceletMap scramble = rq51::MapOfMoves(moves);
-  // Front green, bottom red, back blue, top orange, left white, right yellow.
-  static const char* const kFaceLetters[] = {"", "G", "R", "B", "O", "W", "Y"};
   rq51::SolverWindowView& view = SolverView(windows, form);
   for (int k = 1; k <= rq51::kFaceletCount; ++k) {
     const rq51::GridCell cell = rq51::FaceletGridCell(k);
-    view.window().ChooseColour(kFaceLetters[rq51::FaceOf(scramble(k))]);
+    view.window().ChooseColour(rq51::HomeFaceColour(rq51::FaceOf(scramble(k))));
     view.window().GridMouseDown(cell.grid, rq51::MouseButton::kLeft, {cell.column, cell.row});
   }
   view.Render();

@@ -30,9 +30,6 @@ struct Sequence {
   FaceletMap map;
 };
 
-int AxisOf(BaseTurn base) { return static_cast<int>(base) % 3; }
-int LayerOf(BaseTurn base) { return static_cast<int>(base) / 3; }
-
 // Turns on one axis commute, so only one order of them is generated; a turn
 // never follows a turn of its own layer.
 bool MayFollow(const Move& previous, const Move& next) {

@@ -42,9 +42,6 @@ struct Turn {
   State map;
 };
 
-int AxisOf(BaseTurn base) { return static_cast<int>(base) % 3; }
-int LayerOf(BaseTurn base) { return static_cast<int>(base) / 3; }
-
 State StateOf(const FaceletMap& m) {
   State s{};
   for (int i = 1; i <= kFaceletCount; ++i) s[i] = static_cast<uint8_t>(m(i));

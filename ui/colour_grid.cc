@@ -5,11 +5,11 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
+#include "ui/qt_colour.h"
+
 namespace rq51 {
 
 namespace {
-
-QColor ToQColor(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
 // Light text on the dark colours, dark text on the light ones.
 QColor TextColourOn(Rgb rgb) {
@@ -50,15 +50,6 @@ class CellDelegate : public QStyledItemDelegate {
 
 }  // namespace
 
-Rgb RgbOfLetter(std::string_view letter) {
-  if (letter == "G") return ColourOfName("clGreen");
-  if (letter == "R") return ColourOfName("clRed");
-  if (letter == "B") return ColourOfName("clBlue");
-  if (letter == "O") return ColourOfName("clFuchsia");
-  if (letter == "Y") return ColourOfName("clYellow");
-  return kWhite;
-}
-
 ColourGrid::ColourGrid(PressHandler on_press, QWidget* parent)
     : QTableWidget(3, 3, parent), on_press_(std::move(on_press)) {
   horizontalHeader()->hide();
@@ -87,14 +78,14 @@ ColourGrid::ColourGrid(PressHandler on_press, QWidget* parent)
   setFixedSize(side, side);
 }
 
-void ColourGrid::ShowCells(const std::array<std::array<std::string, 3>, 3>& cells,
-                           CellRef selected) {
+void ColourGrid::ShowCells(const std::array<std::array<Colour, 3>, 3>& cells, CellRef selected) {
   for (int column = 0; column < 3; ++column) {
     for (int row = 0; row < 3; ++row) {
-      const std::string& letter = cells[column][row];
-      const Rgb rgb = RgbOfLetter(letter);
+      const Colour colour = cells[column][row];
+      const Rgb rgb = RgbOf(colour);
       QTableWidgetItem* cell = item(row, column);
-      const QString text = QString::fromStdString(letter);
+      const std::string_view letter = LetterOf(colour);
+      const QString text = QString::fromUtf8(letter.data(), static_cast<qsizetype>(letter.size()));
       if (cell->text() != text) cell->setText(text);
       cell->setBackground(ToQColor(rgb));
       cell->setForeground(TextColourOn(rgb));

@@ -21,7 +21,7 @@ class ColourGrid : public QTableWidget {
   explicit ColourGrid(PressHandler on_press, QWidget* parent = nullptr);
 
   // Shows the letter of every cell on its colour and marks `selected`.
-  void ShowCells(const std::array<std::array<std::string, 3>, 3>& cells, CellRef selected);
+  void ShowCells(const std::array<std::array<Colour, 3>, 3>& cells, CellRef selected);
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -31,9 +31,5 @@ class ColourGrid : public QTableWidget {
  private:
   PressHandler on_press_;
 };
-
-// The colour a grid cell or net cell shows for a colour letter ("O" is shown
-// in the net's fuchsia); white for an empty or unknown letter.
-Rgb RgbOfLetter(std::string_view letter);
 
 }  // namespace rq51

@@ -21,6 +21,7 @@
 
 #include "cube/facelets.h"
 #include "cube/moves.h"
+#include "ui/qt_colour.h"
 
 namespace rq51 {
 
@@ -29,8 +30,6 @@ namespace {
 QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
-
-QColor ToQColor(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
 // Net geometry: box 1 (net row 4, column 6) is at (158, 99); boxes are 29
 // pixels apart horizontally and 24 vertically.

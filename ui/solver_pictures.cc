@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/qt_colour.h"
+
 namespace rq51 {
 
 namespace {
@@ -139,8 +141,8 @@ void PaintInsideView(QPainter& painter, const QRectF& area, bool reference_corne
   DrawFace(painter, view, Face::kBottom, kTopShade, true);
   if (reference_corner) {
     // The corner at the left, back and bottom that stays fixed.
-    DrawSticker(painter, view, Face::kBack, 0, 0, QColor(0, 0, 255));
-    DrawSticker(painter, view, Face::kBottom, 0, 2, QColor(255, 0, 0));
+    DrawSticker(painter, view, Face::kBack, 0, 0, ToQColor(Colour::kBlue));
+    DrawSticker(painter, view, Face::kBottom, 0, 2, ToQColor(Colour::kRed));
     DrawSticker(painter, view, Face::kLeft, 2, 0, Qt::white);
   }
 }
@@ -233,7 +235,7 @@ void PaintUpsideDown(QPainter& painter, const QRectF& area) {
   const double y = pictures.bottom() - side;
   const QRectF left(pictures.center().x() - 1.6 * side, y, side, side);
   const QRectF right(pictures.center().x() + 0.6 * side, y, side, side);
-  const QColor upper(255, 255, 0);
+  const QColor upper = ToQColor(Colour::kYellow);
   const QColor lower(120, 170, 255);
   DrawLayeredCube(painter, left, upper, lower);
   DrawLayeredCube(painter, right, lower, upper);

@@ -34,16 +34,6 @@ constexpr char kNumtukeCaption[] = "番号を着ける。";
 constexpr char kListClearCaption[] = "このListをClear。";
 constexpr char kCloseCaption[] = "閉じる(&C)";
 
-struct ColourButton {
-  const char* name;
-  const char* caption;
-  const char* letter;
-};
-constexpr ColourButton kColourButtons[] = {
-    {"GreenBtn", "緑", "G"},        {"RedBtn", "赤", "R"},   {"BlueBtn", "青", "B"},
-    {"OrangeBtn", "オレンジ", "O"}, {"WhiteBtn", "白", "W"}, {"YellowBtn", "黄", "Y"},
-};
-
 QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -183,13 +173,13 @@ QWidget* SolverWindowView::BuildColourEntry() {
   group->setObjectName(QStringLiteral("GroupBox1"));
   auto* buttons = new QGridLayout(group);
   int index = 0;
-  for (const ColourButton& colour : kColourButtons) {
-    auto* button = new QRadioButton(QString::fromUtf8(colour.caption), group);
-    button->setObjectName(QString::fromLatin1(colour.name));
-    const std::string letter = colour.letter;
+  for (const ColourInfo& colour : ColourTable()) {
+    auto* button = new QRadioButton(Text(colour.caption), group);
+    button->setObjectName(Text(colour.button));
+    const Colour chosen = colour.colour;
     connect(button, &QRadioButton::clicked, this,
-            [this, letter] { Act([&](SolverWindow& w) { w.ChooseColour(letter); }); });
-    colour_buttons_[letter] = button;
+            [this, chosen] { Act([chosen](SolverWindow& w) { w.ChooseColour(chosen); }); });
+    colour_buttons_[chosen] = button;
     buttons->addWidget(button, index / 3, index % 3);
     ++index;
   }
@@ -286,7 +276,7 @@ QWidget* SolverWindowView::BuildNet() {
     cell->setFixedSize(kNetCellWidth, kNetCellHeight);
     cell->setAutoFillBackground(true);
     connect(cell, &QLineEdit::textEdited, this, [this, k](const QString& text) {
-      window_->net(k).text = text.toStdString();
+      window_->SetNetText(k, text.toStdString());
       Render();
     });
     net_[k] = cell;
@@ -350,10 +340,10 @@ QWidget* SolverWindowView::BuildTrialPanel() {
   return panel;
 }
 
-QWidget* SolverWindowView::MakeStageButton(const std::string& name, const std::string& caption) {
-  auto* button = MakeButton(QString::fromStdString(name), QString::fromStdString(caption), this);
+QWidget* SolverWindowView::MakeStageButton(std::string_view name, std::string_view caption) {
+  auto* button = MakeButton(Text(name), Text(caption), this);
   connect(button, &QPushButton::clicked, this,
-          [this, name] { Act([&name](SolverWindow& w) { w.PressButton(name); }); });
+          [this, name] { Act([name](SolverWindow& w) { w.PressButton(name); }); });
   return button;
 }
 
@@ -427,8 +417,8 @@ void SolverWindowView::AddListColumn(QLayout* row, int list_box,
 
 void SolverWindowView::Render() {
   const SolverWindow& window = *window_;
-  for (auto& [letter, button] : colour_buttons_) {
-    const bool chosen = letter == window.current_colour();
+  for (auto& [colour, button] : colour_buttons_) {
+    const bool chosen = colour == window.current_colour();
     if (button->isChecked() == chosen) continue;
     // Lets the set be left with nothing chosen, as before the first choice.
     button->setAutoExclusive(false);

@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "shell/solver_window.h"
@@ -48,7 +49,7 @@ class SolverWindowView : public QWidget {
   QWidget* BuildNet();
   QWidget* BuildTrialPanel();
   QWidget* BuildStageLists();
-  QWidget* MakeStageButton(const std::string& name, const std::string& caption);
+  QWidget* MakeStageButton(std::string_view name, std::string_view caption);
   void AddListColumn(QLayout* row, int list_box, const std::vector<const StageButton*>& buttons);
 
   // Runs a handler of the window object, then redraws.
@@ -59,10 +60,10 @@ class SolverWindowView : public QWidget {
   }
 
   std::unique_ptr<SolverWindow> window_;
-  std::map<std::string, QRadioButton*> colour_buttons_;  // by colour letter
-  std::array<ColourGrid*, 7> grids_{};                   // 1..6
-  std::array<QLineEdit*, 55> net_{};                     // Edit1 .. Edit54
-  std::map<int, QListWidget*> lists_;                    // ListBox<n>
+  std::map<Colour, QRadioButton*> colour_buttons_;
+  std::array<ColourGrid*, 7> grids_{};  // 1..6
+  std::array<QLineEdit*, 55> net_{};    // Edit1 .. Edit54
+  std::map<int, QListWidget*> lists_;   // ListBox<n>
   QLabel* label4_ = nullptr;
   QLineEdit* edit55_ = nullptr;
 };

@@ -5,9 +5,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <memory>
+#include <string>
 
 #include "cube/facelets.h"
 #include "cube/moves.h"
+#include "solvers/methods.h"
 #include "ui/app_setup.h"
 #include "ui/solver_window_view.h"
 
@@ -21,10 +23,9 @@ void EnterScrambledCube(rq51::SolverWindowView& view) {
     moves.push_back(*rq51::MoveFromName(name));
   }
   const rq51::FaceletMap scramble = rq51::MapOfMoves(moves);
-  static const char* const kFaceLetters[] = {"", "G", "R", "B", "O", "W", "Y"};
   for (int k = 1; k <= rq51::kFaceletCount; ++k) {
     const rq51::GridCell cell = rq51::FaceletGridCell(k);
-    view.window().ChooseColour(kFaceLetters[rq51::FaceOf(scramble(k))]);
+    view.window().ChooseColour(rq51::HomeFaceColour(rq51::FaceOf(scramble(k))));
     view.window().GridMouseDown(cell.grid, rq51::MouseButton::kLeft, {cell.column, cell.row});
   }
   view.window().ColoringClick();
@@ -51,21 +52,20 @@ void ClickOneShot(benchmark::State& state, rq51::WindowKind kind) {
   }
 }
 
-void BM_Cf0WindowOneShotClick(benchmark::State& state) {
-  ClickOneShot(state, rq51::WindowKind::kCf0);
-}
-void BM_TkcWindowOneShotClick(benchmark::State& state) {
-  ClickOneShot(state, rq51::WindowKind::kTkc);
-}
-BENCHMARK(BM_Cf0WindowOneShotClick)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_TkcWindowOneShotClick)->Unit(benchmark::kMillisecond);
-
 }  // namespace
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   rq51::SetUpApplicationFont();
+  for (const rq51::Method* method : rq51::Methods()) {
+    const rq51::WindowKind kind = method->window;
+    const std::string name =
+        "BM_WindowOneShotClick/" + std::string(rq51::VariantOf(kind).short_name);
+    benchmark::RegisterBenchmark(name.c_str(), [kind](benchmark::State& state) {
+      ClickOneShot(state, kind);
+    })->Unit(benchmark::kMillisecond);
+  }
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -2,9 +2,9 @@
 // centres it brings home, keyed by Cf0CentreKey.
 #include "solvers/cf0/cf0_rows.h"
 
-namespace rq51 {
+namespace rq51::cf0 {
 
-const std::vector<RowSpec>& Cf0CentreRows() {
+const std::vector<RowSpec>& CentreRows() {
   // clang-format off
   static const std::vector<RowSpec> kRows = {
       {532, {"Mx2MyMx2My-   C14@ & C41@"}},
@@ -23,4 +23,4 @@ const std::vector<RowSpec>& Cf0CentreRows() {
   return kRows;
 }
 
-}  // namespace rq51
+}  // namespace rq51::cf0

@@ -4,12 +4,12 @@
 // facelet, and the step that turns the reference corner back.
 #include "solvers/cf0/cf0_rows.h"
 
-namespace rq51 {
+namespace rq51::cf0 {
 
 // clang-format off
-const std::vector<Cf0StepRows>& Cf0CornerPlacementSteps() {
+const std::vector<StepRows>& CornerPlacementSteps() {
   // Each row exchanges the target with the corner in the keyed slot.
-  static const std::vector<Cf0StepRows> kSteps = {
+  static const std::vector<StepRows> kSteps = {
       // Step 1: A1, key: the slot now holding home 1
       {1, {
           {3, {"(RyRzRx )５乗  A1<->A3"}},
@@ -53,9 +53,9 @@ const std::vector<Cf0StepRows>& Cf0CornerPlacementSteps() {
   return kSteps;
 }
 
-const std::vector<Cf0StepRows>& Cf0CornerTwistSteps() {
+const std::vector<StepRows>& CornerTwistSteps() {
   // Each row orients the target and turns the next corner of the chain the other way.
-  static const std::vector<Cf0StepRows> kSteps = {
+  static const std::vector<StepRows> kSteps = {
       // Step 7: A1, key: the home number at 1
       {1, {
           {30, {"(Rx-Ry)３乗      A1@-", "(RxRy-)３乗"}},
@@ -91,11 +91,11 @@ const std::vector<Cf0StepRows>& Cf0CornerTwistSteps() {
   return kSteps;
 }
 
-const Cf0StepRows& Cf0ReferenceCornerStep() {
+const StepRows& ReferenceCornerStep() {
   // The entry fixes the colours by A18, but exchange macros with an L turn
   // twist it and the chain above then leaves A27 twisted the other way. This
   // step, run after step 12, turns both back; its macros move nothing else.
-  static const Cf0StepRows kStep = {18, {
+  static const StepRows kStep = {18, {
       {25, {"Lx-Ly-Rx-Ly2Lx-Lz2Lx   A18@-", "Lz2Ly-LxLy2RxLy2"}},
       {45, {"Ly2Rx-Ly2Lx-LyLz2Lx-   A18@+", "Lz2LxLy2RxLyLx"}},
   }};
@@ -103,4 +103,4 @@ const Cf0StepRows& Cf0ReferenceCornerStep() {
 }
 // clang-format on
 
-}  // namespace rq51
+}  // namespace rq51::cf0

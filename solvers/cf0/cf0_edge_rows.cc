@@ -3,12 +3,12 @@
 // flip steps 12-22 keyed by the home number at the target's first facelet.
 #include "solvers/cf0/cf0_rows.h"
 
-namespace rq51 {
+namespace rq51::cf0 {
 
 // clang-format off
-const std::vector<Cf0StepRows>& Cf0EdgePlacementSteps() {
+const std::vector<StepRows>& EdgePlacementSteps() {
   // Each row exchanges the target with the edge in the keyed slot.
-  static const std::vector<Cf0StepRows> kSteps = {
+  static const std::vector<StepRows> kSteps = {
       // Step 1: B2, key: the slot now holding home 2
       {2, {
           {4, {"(Rx2MzRx2MzRx2MzRx2)  B2<->B4", "(Ry2MzRy2Mz-Ry2MzRy2)", "(Ry-MzRy- )４乗", "(Rx2MzRx2MzRx2MzRx2)"}},
@@ -112,9 +112,9 @@ const std::vector<Cf0StepRows>& Cf0EdgePlacementSteps() {
   return kSteps;
 }
 
-const std::vector<Cf0StepRows>& Cf0EdgeFlipSteps() {
+const std::vector<StepRows>& EdgeFlipSteps() {
   // Each row turns the target over, with the edges its macro names.
-  static const std::vector<Cf0StepRows> kSteps = {
+  static const std::vector<StepRows> kSteps = {
       // Step 12: B15 turned over, key: the home number at 15
       {15, {
           {22, {"(Ry-Mx)４乗    B15@"}},
@@ -164,4 +164,4 @@ const std::vector<Cf0StepRows>& Cf0EdgeFlipSteps() {
 }
 // clang-format on
 
-}  // namespace rq51
+}  // namespace rq51::cf0

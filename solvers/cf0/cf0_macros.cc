@@ -3,7 +3,7 @@
 // cube. Every bracketed text in the step tables is one of these.
 #include "solvers/cf0/cf0_macros.h"
 
-namespace rq51 {
+namespace rq51::cf0 {
 
 // clang-format off
 const std::vector<CornerExchangeMacro>& CornerExchangeMacros() {
@@ -67,4 +67,4 @@ const std::vector<TwoEdgeExchange>& TwoEdgeExchanges() {
 }
 // clang-format on
 
-}  // namespace rq51
+}  // namespace rq51::cf0

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace rq51 {
+namespace rq51::cf0 {
 
 // A bracket of three turns performed five times: exchanges two corners and
 // twists others in place (it also moves edges, which the edge stage mends).
@@ -43,4 +43,4 @@ const std::vector<CornerExchangeMacro>& CornerExchangeMacros();
 const std::vector<ThreeEdgeCycle>& ThreeEdgeCycles();
 const std::vector<TwoEdgeExchange>& TwoEdgeExchanges();
 
-}  // namespace rq51
+}  // namespace rq51::cf0

@@ -1,93 +1,71 @@
 #include "solvers/cf0/cf0_method.h"
 
-#include <memory>
+#include <string_view>
+#include <utility>
 
-#include "cube/facelets.h"
 #include "solvers/cf0/cf0_rows.h"
-#include "solvers/cf0/cf0_texts.h"
+#include "solvers/steps/slot_keys.h"
 
-namespace rq51 {
-
-int Cf0SlotKey(const StateTable& table, int k) { return SlotLabelNumber(table.SlotLabelOfHome(k)); }
-
-int Cf0CentreKey(const StateTable& table) {
-  const int front = table.Home(5);
-  const int second = (front == 5 || front == 14 || front == 23) ? 14 : front;
-  const bool readable = front >= 1 && front <= kFaceletCount;
-  return readable ? front * 100 + table.Home(second) : 0;
-}
-
+namespace rq51::cf0 {
 namespace {
 
-// Everything the stages point at, built once and never moved.
-class Cf0Method {
- public:
-  Cf0Method() {
-    std::vector<Step> corners;
-    for (const Cf0StepRows& step : Cf0CornerPlacementSteps()) corners.push_back(SlotPhase(step));
-    bool first = true;
-    for (const Cf0StepRows& step : Cf0CornerTwistSteps()) {
-      corners.push_back(HomePhase(step, first));
-      first = false;
-    }
-    corners.push_back(HomePhase(Cf0ReferenceCornerStep(), false));
+// Logged between the placement and the twist or flip lines of a stage run.
+constexpr std::string_view kSeparator = "    @     ";
 
-    std::vector<Step> edges;
-    for (const Cf0StepRows& step : Cf0EdgePlacementSteps()) edges.push_back(SlotPhase(step));
-    first = true;
-    for (const Cf0StepRows& step : Cf0EdgeFlipSteps()) {
-      edges.push_back(HomePhase(step, first));
-      first = false;
-    }
+// A placement step: where does the target's first sticker lie?
+Phase SlotPhase(const StepRows& step) {
+  const int k = step.facelet;
+  return Phase{[k](const StateTable& table) { return steps::SlotKey(table, k); },
+               StageTable(step.rows),
+               {},
+               std::nullopt};
+}
 
-    Phase centre;
-    centre.key = Cf0CentreKey;
-    centre.table = Keep(Cf0CentreRows());
+// A twist or flip step: which sticker lies at the target's first facelet?
+Phase HomePhase(const StepRows& step) {
+  const int position = step.facelet;
+  return Phase{[position](const StateTable& table) { return table.Home(position); },
+               StageTable(step.rows),
+               {},
+               std::nullopt};
+}
 
-    stages_.push_back(Stage{"CC", kCf0CornerCaption, 1, std::move(corners)});
-    stages_.push_back(Stage{"EC", kCf0EdgeCaption, 2, std::move(edges)});
-    stages_.push_back(Stage{"SC", kCf0CentreCaption, 3, {centre}});
+// The placement steps, then the twist or flip steps, the first of which logs
+// the separator whatever it finds.
+std::vector<Step> PlaceThenTurn(const std::vector<StepRows>& placement,
+                                const std::vector<StepRows>& turning) {
+  std::vector<Step> steps;
+  for (const StepRows& step : placement) steps.emplace_back(SlotPhase(step));
+  for (const StepRows& step : turning) {
+    Phase phase = HomePhase(step);
+    if (&step == &turning.front()) phase.headings.push_back(kSeparator);
+    steps.emplace_back(std::move(phase));
   }
+  return steps;
+}
 
-  const std::vector<Stage>& stages() const { return stages_; }
-
- private:
-  const StageTable* Keep(const std::vector<RowSpec>& rows) {
-    tables_.push_back(std::make_unique<StageTable>(rows));
-    return tables_.back().get();
-  }
-
-  // A placement step: where does the target's first sticker lie?
-  Phase SlotPhase(const Cf0StepRows& step) {
-    Phase phase;
-    const int k = step.facelet;
-    phase.key = [k](const StateTable& table) { return Cf0SlotKey(table, k); };
-    phase.table = Keep(step.rows);
-    return phase;
-  }
-
-  // A twist or flip step: which sticker lies at the target's first facelet?
-  // The first of them logs the separator, whatever it finds.
-  Phase HomePhase(const Cf0StepRows& step, bool separator) {
-    Phase phase;
-    const int position = step.facelet;
-    phase.key = [position](const StateTable& table) { return table.Home(position); };
-    phase.table = Keep(step.rows);
-    if (separator) phase.headings.push_back(kCf0Separator);
-    return phase;
-  }
-
-  std::vector<std::unique_ptr<StageTable>> tables_;
-  std::vector<Stage> stages_;
-};
+Method Build() {
+  std::vector<Step> corners = PlaceThenTurn(CornerPlacementSteps(), CornerTwistSteps());
+  corners.emplace_back(HomePhase(ReferenceCornerStep()));
+  return Method{
+      WindowKind::kCf0,
+      {
+          Stage{"CC", "②．ｺｰﾅｰ・ｷｭｰﾌﾞの変換", 1, std::move(corners)},
+          Stage{"EC", "③．ｴｯｼﾞｷｭｰﾌﾞの変換", 2,
+                PlaceThenTurn(EdgePlacementSteps(), EdgeFlipSteps())},
+          Stage{"SC",
+                "④．ｾﾝﾀｰｷｭｰﾌﾞの変換",
+                3,
+                {Phase{steps::CentreArrangementKey, StageTable(CentreRows()), {}, std::nullopt}}},
+      },
+      "⑤．一括変換"};
+}
 
 }  // namespace
 
-const std::vector<Stage>& Cf0Stages() {
-  static const Cf0Method method;
-  return method.stages();
+const Method& TheMethod() {
+  static const Method kMethod = Build();
+  return kMethod;
 }
 
-std::vector<StageButton> Cf0Buttons() { return ButtonsForStages(Cf0Stages(), kCf0OneShotCaption); }
-
-}  // namespace rq51
+}  // namespace rq51::cf0

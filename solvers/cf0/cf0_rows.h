@@ -6,10 +6,10 @@
 
 #include "shell/stage_frame.h"
 
-namespace rq51 {
+namespace rq51::cf0 {
 
 // One step as its table gives it.
-struct Cf0StepRows {
+struct StepRows {
   // Placement steps: the target's first facelet (the key is the slot number
   // of SlotLabelOfHome of it). Twist and flip steps: the position whose home
   // number is the key.
@@ -17,13 +17,13 @@ struct Cf0StepRows {
   std::vector<RowSpec> rows;
 };
 
-const std::vector<Cf0StepRows>& Cf0CornerPlacementSteps();  // steps 1-6
-const std::vector<Cf0StepRows>& Cf0CornerTwistSteps();      // steps 7-12
+const std::vector<StepRows>& CornerPlacementSteps();  // steps 1-6
+const std::vector<StepRows>& CornerTwistSteps();      // steps 7-12
 // Run after step 12: A18 back to its oriented state, A27 the other way.
-const Cf0StepRows& Cf0ReferenceCornerStep();
-const std::vector<Cf0StepRows>& Cf0EdgePlacementSteps();  // steps 1-11
-const std::vector<Cf0StepRows>& Cf0EdgeFlipSteps();       // steps 12-22
-// Keyed by Cf0CentreKey (cf0_method.h).
-const std::vector<RowSpec>& Cf0CentreRows();
+const StepRows& ReferenceCornerStep();
+const std::vector<StepRows>& EdgePlacementSteps();  // steps 1-11
+const std::vector<StepRows>& EdgeFlipSteps();       // steps 12-22
+// Keyed by steps::CentreArrangementKey.
+const std::vector<RowSpec>& CentreRows();
 
-}  // namespace rq51
+}  // namespace rq51::cf0

@@ -1,14 +1,9 @@
-#include "solvers/tkc/corner_steps.h"
+#include "solvers/steps/corner_steps.h"
 
-#include <string>
-
-#include "solvers/tkc/tkc_rows.h"
-#include "solvers/tkc/tkc_texts.h"
-
-namespace rq51 {
+namespace rq51::steps {
 namespace {
 
-int ArrangementDigit(const std::string& label) {
+int ArrangementDigit(std::string_view label) {
   if (label == "A7") return 1;
   if (label == "A21") return 2;
   if (label == "A27") return 3;
@@ -27,8 +22,8 @@ int TwistDigit(const StateTable& table, int position, int first, int second) {
 }  // namespace
 
 int CornerArrangementCode(const StateTable& table) {
-  return 1000 * ArrangementDigit(table.row(1).label) + 100 * ArrangementDigit(table.row(7).label) +
-         10 * ArrangementDigit(table.row(27).label) + ArrangementDigit(table.row(21).label);
+  return 1000 * ArrangementDigit(table.Label(1)) + 100 * ArrangementDigit(table.Label(7)) +
+         10 * ArrangementDigit(table.Label(27)) + ArrangementDigit(table.Label(21));
 }
 
 int CornerTwistCode(const StateTable& table) {
@@ -36,28 +31,14 @@ int CornerTwistCode(const StateTable& table) {
          10 * TwistDigit(table, 21, 28, 46) + TwistDigit(table, 27, 34, 43);
 }
 
-const StageTable& CornerArrangementTable() {
-  static const StageTable table(CornerArrangementRows());
-  return table;
-}
-
-const StageTable& CornerTwistTable() {
-  static const StageTable table(CornerTwistRows());
-  return table;
-}
-
 Phase CornerArrangementPhase() {
-  return Phase{CornerArrangementCode,
-               &CornerArrangementTable(),
-               {},
-               StatusLine{kCornersInPlace, kCornerArrangementSettled, kCornerArrangementMoved}};
+  return CodePhase(CornerArrangementCode, StageTable(CornerArrangementRows()),
+                   {kCornersInPlace, kCornerArrangementSettled, kCornerArrangementMoved});
 }
 
 Phase CornerTwistPhase() {
-  return Phase{CornerTwistCode,
-               &CornerTwistTable(),
-               {},
-               StatusLine{kCornersUntwisted, kCornerTwistSettled, kCornerTwistMoved}};
+  return CodePhase(CornerTwistCode, StageTable(CornerTwistRows()),
+                   {kCornersUntwisted, kCornerTwistSettled, kCornerTwistMoved});
 }
 
-}  // namespace rq51
+}  // namespace rq51::steps

@@ -1,13 +1,16 @@
 // The corner steps of a second upper face: first every upper corner is
 // brought to its slot, then all four are twisted in place. The TK-C and
 // TK-L windows run them after turning the cube over; the LB window runs the
-// same rows, logging to its own list.
+// same rows in its last-layer stage, logging to its own list.
 #pragma once
+
+#include <string_view>
+#include <vector>
 
 #include "cube/state_table.h"
 #include "shell/stage_frame.h"
 
-namespace rq51 {
+namespace rq51::steps {
 
 // Which cubie sits at each upper corner, as digits for the positions 1, 7,
 // 27, 21: 1 for "A7", 2 for "A21", 3 for "A27", 0 for anything else. 132
@@ -22,11 +25,17 @@ int CornerTwistCode(const StateTable& table);
 inline constexpr int kCornersInPlace = 132;
 inline constexpr int kCornersUntwisted = 0;
 
-const StageTable& CornerArrangementTable();
-const StageTable& CornerTwistTable();
+inline constexpr std::string_view kCornerArrangementSettled = "ｺｰﾅｰ･ｷｭｰﾌﾞ同士の移動無し";
+inline constexpr std::string_view kCornerArrangementMoved = "ｺｰﾅｰ･ｷｭｰﾌﾞ同士の移動";
+inline constexpr std::string_view kCornerTwistSettled = "ｺｰﾅｰ･ｷｭｰﾌﾞ内の移動無し";
+inline constexpr std::string_view kCornerTwistMoved = "ｺｰﾅｰ･ｷｭｰﾌﾞ内の移動";
 
-// The phases with their status lines; the list box is the caller's.
+// Keyed by the arrangement and twist codes.
+const std::vector<RowSpec>& CornerArrangementRows();
+const std::vector<RowSpec>& CornerTwistRows();
+
+// The phases with their status lines; the list box is the stage's.
 Phase CornerArrangementPhase();
 Phase CornerTwistPhase();
 
-}  // namespace rq51
+}  // namespace rq51::steps

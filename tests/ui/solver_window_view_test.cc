@@ -179,7 +179,7 @@ class SolverWindowViewTest : public QObject {
     QVERIFY(grid->item(0, 2)->text().isEmpty());
     QCOMPARE(grid->currentRow(), 2);
     QCOMPARE(grid->currentColumn(), 1);
-    QCOMPARE(view->window().grid_cell(3, 1, 2), std::string("Y"));
+    QCOMPARE(view->window().grid_cell(3, 1, 2), Colour::kYellow);
 
     // Keys move the selection the next right press paints.
     QTest::keyClick(grid, Qt::Key_Up);
@@ -345,8 +345,9 @@ class SolverWindowViewTest : public QObject {
     QCOMPARE(Find<QLabel>(view.get(), QStringLiteral("Label3"))->text(), lines.join('\n'));
     // Each stage button with a list of its own sits above that list.
     for (const StageButton& stage : view->window().stage_buttons()) {
-      auto* button = Find<QPushButton>(view.get(), QString::fromStdString(stage.name));
-      QCOMPARE(button->text(), QString::fromStdString(stage.caption));
+      auto* button =
+          Find<QPushButton>(view.get(), QString::fromUtf8(stage.name.data(), stage.name.size()));
+      QCOMPARE(button->text(), QString::fromUtf8(stage.caption.data(), stage.caption.size()));
     }
     const std::pair<const char*, int> placed[] = {{"CC", 1},     {"EC", 2},     {"SC", 3},
                                                   {"Upper1", 1}, {"Upper2", 2}, {"Middle", 3},
@@ -362,15 +363,17 @@ class SolverWindowViewTest : public QObject {
   }
 
   void StageButtonsStandWithTheirLists() {
-    auto log = [](int n, std::string line) {
-      return [n, line](SolverWindow& window) { window.AppendLine(n, line); };
+    // Each stage logs one heading to its list; the flip has no list.
+    auto heading = [](std::string_view line) {
+      return Phase{[](const StateTable&) { return 0; }, {}, {line}, std::nullopt};
     };
-    std::vector<StageButton> buttons = {
-        {"Upper1", "two", log(1, "a"), 1},  {"Mochikae", "three", log(4, "flip"), 0},
-        {"Upper2", "four", log(2, "b"), 2}, {"Middle", "five", log(3, "c"), 3},
-        {"CES", "six", log(1, "all"), 0},
-    };
-    SolverWindowView view(std::make_unique<SolverWindow>(WindowKind::kTkc, std::move(buttons)));
+    static const Method method{WindowKind::kTkc,
+                               {{"Upper1", "two", 1, {heading("a")}},
+                                {"Mochikae", "three", 0, {heading("flip")}},
+                                {"Upper2", "four", 2, {heading("b")}},
+                                {"Middle", "five", 3, {heading("c")}}},
+                               "six"};
+    SolverWindowView view(std::make_unique<SolverWindow>(WindowKind::kTkc, &method));
     view.resize(1600, 1000);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
@@ -394,9 +397,10 @@ class SolverWindowViewTest : public QObject {
     Click(&view, QStringLiteral("Upper2"));
     Click(&view, QStringLiteral("Mochikae"));
     Click(&view, QStringLiteral("CES"));
-    QCOMPARE(Lines(&view, 2), QStringList({"b"}));
-    QCOMPARE(Lines(&view, 4), QStringList({"flip"}));
-    QCOMPARE(Lines(&view, 1), QStringList({"all"}));
+    QCOMPARE(Lines(&view, 2), QStringList({"b", "b"}));
+    QCOMPARE(Lines(&view, 4), QStringList());
+    QCOMPARE(Lines(&view, 1), QStringList({"a"}));
+    QCOMPARE(Lines(&view, 3), QStringList({"c"}));
   }
 
   void ClosingHidesAndKeepsState() {
