@@ -1,9 +1,10 @@
-# Runs rq51-cli as a user would and checks what it prints.
+# Runs a command-line program (rq51-cli, search) as a user would and checks
+# what it prints.
 #
-#   cmake -DCLI=<path to rq51-cli> -P run_cli_tests.cmake
+#   cmake -DCLI=<path to the program> [-DCASES=<folder>] -P run_cli_tests.cmake
 #
-# Every other *.cmake file in this folder is a set of cases; each case is one
-# call of
+# Every *.cmake file in CASES (default: this folder, but for this script) is
+# a set of cases; each case is one call of
 #
 #   expect_cli(NAME <name> ARGS <arg> ...
 #              [EXPECT_STATUS <n>]                 (default 0)
@@ -17,10 +18,14 @@
 cmake_minimum_required(VERSION 3.25)
 
 if(NOT CLI)
-  message(FATAL_ERROR "run with -DCLI=<path to rq51-cli>")
+  message(FATAL_ERROR "run with -DCLI=<path to the program>")
 endif()
 
-set(CLI_CASE_DIR "${CMAKE_CURRENT_LIST_DIR}")
+if(CASES)
+  set(CLI_CASE_DIR "${CASES}")
+else()
+  set(CLI_CASE_DIR "${CMAKE_CURRENT_LIST_DIR}")
+endif()
 set_property(GLOBAL PROPERTY cli_passed 0)
 set_property(GLOBAL PROPERTY cli_failed 0)
 
@@ -31,7 +36,8 @@ function(expect_cli)
     set(E_EXPECT_STATUS 0)
   endif()
   if(NOT E_NAME)
-    set(E_NAME "rq51-cli ${E_ARGS}")
+    get_filename_component(program "${CLI}" NAME)
+    set(E_NAME "${program} ${E_ARGS}")
   endif()
 
   execute_process(COMMAND "${CLI}" ${E_ARGS}
@@ -97,5 +103,5 @@ get_property(passed GLOBAL PROPERTY cli_passed)
 get_property(failed GLOBAL PROPERTY cli_failed)
 message(STATUS "${passed} passed, ${failed} failed")
 if(failed GREATER 0 OR passed EQUAL 0)
-  message(FATAL_ERROR "rq51-cli end-to-end cases failed")
+  message(FATAL_ERROR "end-to-end cases of ${CLI} failed")
 endif()
