@@ -1,6 +1,7 @@
 #include "solvers/methods.h"
 
 #include "solvers/cf0/cf0_method.h"
+#include "solvers/lb/lb_method.h"
 #include "solvers/tkc/tkc_method.h"
 
 namespace rq51 {
@@ -8,6 +9,7 @@ namespace rq51 {
 const std::vector<const Method*>& Methods() {
   static const std::vector<const Method*> kMethods = {
       &cf0::TheMethod(),
+      &lb::TheMethod(),
       &tkc::TheMethod(),
   };
   return kMethods;

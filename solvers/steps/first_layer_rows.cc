@@ -1,0 +1,201 @@
+// The first layer of the LB and TK-L windows, one row per line, in the order
+// each step tests them: the key (where the target's sticker lies), then the
+// log lines exactly as the list shows them. The turns are read from the
+// lines; they are outer-layer turns only, so no centre moves.
+#include "solvers/steps/first_layer.h"
+
+namespace rq51::steps {
+
+// clang-format off
+const std::vector<PlacementRows>& UpperCrossRows() {
+  static const std::vector<PlacementRows> kSteps = {
+    // Step 1: target 4, keyed by where its sticker lies.
+    {4, {
+      {33, {"Rz Rx Ry    4<-33"}},
+      {24, {"Rz2   4<-24"}},
+      {31, {"Rz-Rx Ry    4<-31"}},
+      {29, {"Rx Ry    4<-29"}},
+      {49, {"Rz-   4<-49"}},
+      {35, {"Lx Ry-   4<-35"}},
+      {40, {"Rz    4<-40"}},
+      {2, {"Ry    4<- 2"}},
+      {53, {"Rx-Rz-   4<-53"}},
+      {6, {"Ry2   4<- 6"}},
+      {13, {"Lz Rx-Ry    4<-13"}},
+      {8, {"Ry-   4<- 8"}},
+      {38, {"Lx-Rz    4<-38"}},
+      {11, {"Rx-Ry    4<-11"}},
+      {51, {"Rx2Rz-   4<-51"}},
+      {15, {"Lz-Rx-Ry    4<-15"}},
+      {22, {"Ly2Rz2   4<-22"}},
+      {17, {"Lx-Ry-   4<-17"}},
+      {42, {"Lx2Rz    4<-42"}},
+      {20, {"Rx2Ry    4<-20"}},
+      {47, {"Rx Rz-   4<-47"}},
+      {26, {"Lx2Ry-   4<-26"}},
+      {44, {"Lx Rz    4<-44"}},
+    }},
+    // Step 2: target 24.
+    {24, {
+      {31, {"Ly Lx-Lz-Ly2  24<-31"}},
+      {29, {"Rx-Ly   24<-29"}},
+      {49, {"Rx2Lz Ly2  24<-49"}},
+      {35, {"Lx-Ly-  24<-35"}},
+      {40, {"Lx2Lz-Ly2  24<-40"}},
+      {2, {"Rx2Ly   24<- 2"}},
+      {53, {"Rx Lz Ly2  24<-53"}},
+      {6, {"Lz2Ly2  24<- 6"}},
+      {13, {"Lz Rx Ly   24<-13"}},
+      {8, {"Lx2Ly-  24<- 8"}},
+      {38, {"Lx Lz-Ly2  24<-38"}},
+      {11, {"Rx Ly   24<-11"}},
+      {51, {"Lz Ly2  24<-51"}},
+      {15, {"Lz Lx Ly-  24<-15"}},
+      {22, {"Ly2  24<-22"}},
+      {17, {"Lx Ly-  24<-17"}},
+      {42, {"Lz-Ly2  24<-42"}},
+      {20, {"Ly   24<-20"}},
+      {47, {"Rx-Lz Ly2  24<-47"}},
+      {26, {"Ly-  24<-26"}},
+      {44, {"Lx-Lz-Ly2  24<-44"}},
+    }},
+    // Step 3: target 29.
+    {29, {
+      {49, {"Rx Ry-Lz Ry Rx2  29<-49"}},
+      {35, {"Lx2Lz2Rx2  29<-35"}},
+      {40, {"Lx Ry Lz Rx2Ry-  29<-40"}},
+      {2, {"Rx-  29<- 2"}},
+      {53, {"Ry-Lz Ry Rx2  29<-53"}},
+      {6, {"Ry Rx-Ry-  29<- 6"}},
+      {13, {"Lz Rx2  29<-13"}},
+      {8, {"Lx Lz2Rx2  29<- 8"}},
+      {38, {"Ry Lz Rx2Ry-  29<-38"}},
+      {11, {"Rx2  29<-11"}},
+      {51, {"Rx-Ry-Lz Ry Rx2  29<-51"}},
+      {15, {"Lz-Rx2  29<-15"}},
+      {22, {"Ly Rx-Ly-Rx2  29<-22"}},
+      {17, {"Lz2Rx2  29<-17"}},
+      {42, {"Ry-Lz Ry Rx-  29<-42"}},
+      {20, {"Rx   29<-20"}},
+      {47, {"Rx2Ry-Lz Ry Rx2  29<-47"}},
+      {26, {"Lx-Lz2Rx2  29<-26"}},
+      {44, {"Lx-Ry-Lz Ry Rx-  29<-44"}},
+    }},
+    // Step 4: target 35.
+    {35, {
+      {40, {"Lx Ry Lz-Ry-Lx2  35<-40"}},
+      {2, {"Rx Lz2Rx-Lx2  35<- 2"}},
+      {53, {"Ry-Lz-Lx2Ry   35<-53"}},
+      {6, {"Ry-Lx Ry Lx2  35<- 6"}},
+      {13, {"Lz-Lx2  35<-13"}},
+      {8, {"Lx-  35<- 8"}},
+      {38, {"Ry Lz-Ry-Lx2  35<-38"}},
+      {11, {"Lz2Lx2  35<-11"}},
+      {51, {"Lz Ly-Lx Ly   35<-51"}},
+      {15, {"Lz Lx2  35<-15"}},
+      {22, {"Ly-Lx Ly   35<-22"}},
+      {17, {"Lx2  35<-17"}},
+      {42, {"Ry-Lx-Ry Lz-Lx2  35<-42"}},
+      {20, {"Rx-Lz2Rx Lx2  35<-20"}},
+      {47, {"Rx-Ry Lz-Ry-Lx-Rx   35<-47"}},
+      {26, {"Lx   35<-26"}},
+      {44, {"Ry-Lx2Ry Lz-Lx2  35<-44"}},
+    }},
+  };
+  return kSteps;
+}
+
+const std::vector<PlacementRows>& UpperCornerRows() {
+  static const std::vector<PlacementRows> kSteps = {
+    // Step 1: target 1, keyed by where its sticker lies.
+    {1, {
+      {30, {"Ry-Lz-Ry Rx Lz-Rx-   1<-30"}},
+      {52, {"Rx Lz Rx-Ry-Lz Ry    1<-52"}},
+      {7, {"Rx Lx Lz Rx-Lx-   1<- 7"}},
+      {36, {"Ry Lz-Ry2Lz2Ry    1<-36"}},
+      {37, {"Lx Lz Lx-Rx Lz-Rx-   1<-37"}},
+      {21, {"Rx-Lz Rx2Lz2Rx-   1<-21"}},
+      {28, {"Rx-Lz-Rx Ry-Lz-Ry    1<-28"}},
+      {46, {"Ly-Lz-Ly Ry-Lz Ry    1<-46"}},
+      {27, {"Rx2Ly2Rx2Ly2   1<-27"}},
+      {34, {"Lx-Lz-Lx Ry-Lz-Ry    1<-34"}},
+      {43, {"Ly Lz Ly-Rx Lz Rx-   1<-43"}},
+      {3, {"Rx Lz-Rx-   1<- 3"}},
+      {10, {"Ry-Lz Ry    1<-10"}},
+      {54, {"Rx Lz Rx-Ry-Lz2Ry    1<-54"}},
+      {9, {"Ry2Rx-Ry2Rx    1<- 9"}},
+      {16, {"Rx Lz Rx-   1<-16"}},
+      {39, {"Lz Rx Lz-Rx-   1<-39"}},
+      {12, {"Lz-Ry-Lz Ry    1<-12"}},
+      {19, {"Rx2Ry Rx2Ry-   1<-19"}},
+      {48, {"Ry-Lz-Ry Lz    1<-48"}},
+      {18, {"Rx Lz2Rx-   1<-18"}},
+      {25, {"Ry-Lz2Ry    1<-25"}},
+      {45, {"Rx Lz-Rx-Ry-Lz Ry    1<-45"}},
+    }},
+    // Step 2: target 7.
+    {7, {
+      {36, {"Ry Lz Ry-Lx Lz Lx-   7<-36"}},
+      {37, {"Lx Lz-Lx-Ry Lz-Ry-   7<-37"}},
+      {21, {"Lx2Ly2Lx2Ly2   7<-21"}},
+      {28, {"Rx-Lz Rx Ry Lz Ry-   7<-28"}},
+      {46, {"Ly-Lz-Ly Lx Lz-Lx-   7<-46"}},
+      {27, {"Lx-Lz2Lx2Lz-Lx-   7<-27"}},
+      {34, {"Ly Lz Ly-Lx Lz Lx-   7<-34"}},
+      {43, {"Ly Lz Ly-Ry Lz-Ry-   7<-43"}},
+      {3, {"Lx Lz2Lx-Ry Lz-Ry-   7<- 3"}},
+      {10, {"Lx Lz-Lx-   7<-10"}},
+      {54, {"Lz-Lx Lz Lx-   7<-54"}},
+      {9, {"Lx Lz Lx-   7<- 9"}},
+      {16, {"Ry Lz-Ry-   7<-16"}},
+      {39, {"Rx-Lz Rx Lx Lz2Lx-   7<-39"}},
+      {12, {"Lx Lz2Lx-   7<-12"}},
+      {19, {"Ry Lz2Ry-   7<-19"}},
+      {48, {"Lx Lz Lx-Ry Lz-Ry-   7<-48"}},
+      {18, {"Lz Ry Lz-Ry-   7<-18"}},
+      {25, {"Lx2Ry-Lx2Ry    7<-25"}},
+      {45, {"Ry Lz Ry-   7<-45"}},
+    }},
+    // Step 3: target 21.
+    {21, {
+      {28, {"Ly-Lz Ly Rx-Lz Rx   21<-28"}},
+      {46, {"Rx-Lz-Rx Ly-Lz-Ly   21<-46"}},
+      {27, {"Lx-Lz-Lx Ly-Lz-Ly   21<-27"}},
+      {34, {"Ly Lz Ly2Lz2Ly   21<-34"}},
+      {43, {"Lx-Lz Lx Rx-Lz-Rx   21<-43"}},
+      {3, {"Ly Lz Ly-Rx-Lz-Rx   21<- 3"}},
+      {10, {"Lz Ly-Lz-Ly   21<-10"}},
+      {54, {"Ly-Lz Ly   21<-54"}},
+      {9, {"Ly-Lz2Ly   21<- 9"}},
+      {16, {"Rx-Lz2Rx   21<-16"}},
+      {39, {"Ly-Lz-Ly Rx-Lz Rx   21<-39"}},
+      {12, {"Ly-Lz-Ly   21<-12"}},
+      {19, {"Rx-Lz Rx   21<-19"}},
+      {48, {"Ly-Lz Ly Rx-Lz2Rx   21<-48"}},
+      {18, {"Rx-Lz-Rx   21<-18"}},
+      {25, {"Ly2Rx Ly2Rx-  21<-25"}},
+      {45, {"Lz-Rx-Lz Rx   21<-45"}},
+    }},
+    // Step 4: target 27.
+    {27, {
+      {34, {"Ly Lz-Ly-Lx-Lz-Lx   27<-34"}},
+      {43, {"Lx-Lz Lx Ly Lz Ly-  27<-43"}},
+      {3, {"Ly Lz2Ly-  27<- 3"}},
+      {10, {"Lx-Lz2Lx   27<-10"}},
+      {54, {"Lx-Lz-Lx Ly Lz Ly-  27<-54"}},
+      {9, {"Ly Lz2Ly-Lx-Lz-Lx   27<- 9"}},
+      {16, {"Lz-Ly Lz Ly-  27<-16"}},
+      {39, {"Ly Lz-Ly-  27<-39"}},
+      {12, {"Lx-Lz Lx   27<-12"}},
+      {19, {"Lx-Lz2Lx Ly Lz Ly-  27<-19"}},
+      {48, {"Lz Lx-Lz-Lx   27<-48"}},
+      {18, {"Ly Lz Ly-  27<-18"}},
+      {25, {"Lx-Lz-Lx   27<-25"}},
+      {45, {"Lx-Lz Lx Ly Lz2Ly-  27<-45"}},
+    }},
+  };
+  return kSteps;
+}
+// clang-format on
+
+}  // namespace rq51::steps
