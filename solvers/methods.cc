@@ -3,6 +3,7 @@
 #include "solvers/cf0/cf0_method.h"
 #include "solvers/lb/lb_method.h"
 #include "solvers/tkc/tkc_method.h"
+#include "solvers/tkl/tkl_method.h"
 
 namespace rq51 {
 
@@ -11,6 +12,7 @@ const std::vector<const Method*>& Methods() {
       &cf0::TheMethod(),
       &lb::TheMethod(),
       &tkc::TheMethod(),
+      &tkl::TheMethod(),
   };
   return kMethods;
 }
