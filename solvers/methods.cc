@@ -1,5 +1,6 @@
 #include "solvers/methods.h"
 
+#include "solvers/cf/cf_method.h"
 #include "solvers/cf0/cf0_method.h"
 #include "solvers/lb/lb_method.h"
 #include "solvers/tkc/tkc_method.h"
@@ -10,6 +11,7 @@ namespace rq51 {
 const std::vector<const Method*>& Methods() {
   static const std::vector<const Method*> kMethods = {
       &cf0::TheMethod(),
+      &cf::TheMethod(),
       &lb::TheMethod(),
       &tkc::TheMethod(),
       &tkl::TheMethod(),

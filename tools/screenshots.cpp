@@ -95,7 +95,10 @@ std::vector<Shot> Shots() {
       {"tkc_entered.png", 6, ConfirmEntry},
       {"explorer_turns.png", 2, ExploreTurns},
       {"cf0_solved.png", 3, [](rq51::WindowSet& windows) { SolveInOneShot(windows, 3); }},
+      {"cf_solved.png", 4, [](rq51::WindowSet& windows) { SolveInOneShot(windows, 4); }},
+      {"lb_solved.png", 5, [](rq51::WindowSet& windows) { SolveInOneShot(windows, 5); }},
       {"tkc_solved.png", 6, [](rq51::WindowSet& windows) { SolveInOneShot(windows, 6); }},
+      {"tkl_solved.png", 7, [](rq51::WindowSet& windows) { SolveInOneShot(windows, 7); }},
   };
 }
 

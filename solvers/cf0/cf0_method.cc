@@ -9,44 +9,23 @@
 namespace rq51::cf0 {
 namespace {
 
-// Logged between the placement and the twist or flip lines of a stage run.
-constexpr std::string_view kSeparator = "    @     ";
-
-// A placement step: where does the target's first sticker lie?
-Phase SlotPhase(const StepRows& step) {
-  const int k = step.facelet;
-  return Phase{[k](const StateTable& table) { return steps::SlotKey(table, k); },
-               StageTable(step.rows),
-               {},
-               std::nullopt};
-}
-
-// A twist or flip step: which sticker lies at the target's first facelet?
-Phase HomePhase(const StepRows& step) {
-  const int position = step.facelet;
-  return Phase{[position](const StateTable& table) { return table.Home(position); },
-               StageTable(step.rows),
-               {},
-               std::nullopt};
-}
-
 // The placement steps, then the twist or flip steps, the first of which logs
 // the separator whatever it finds.
 std::vector<Step> PlaceThenTurn(const std::vector<StepRows>& placement,
                                 const std::vector<StepRows>& turning) {
-  std::vector<Step> steps;
-  for (const StepRows& step : placement) steps.emplace_back(SlotPhase(step));
+  std::vector<Step> phases;
+  for (const StepRows& step : placement) phases.emplace_back(steps::SlotPhase(step));
   for (const StepRows& step : turning) {
-    Phase phase = HomePhase(step);
-    if (&step == &turning.front()) phase.headings.push_back(kSeparator);
-    steps.emplace_back(std::move(phase));
+    Phase phase = steps::HomePhase(step);
+    if (&step == &turning.front()) phase.headings.push_back(steps::kTurnSeparator);
+    phases.emplace_back(std::move(phase));
   }
-  return steps;
+  return phases;
 }
 
 Method Build() {
   std::vector<Step> corners = PlaceThenTurn(CornerPlacementSteps(), CornerTwistSteps());
-  corners.emplace_back(HomePhase(ReferenceCornerStep()));
+  corners.emplace_back(steps::HomePhase(ReferenceCornerStep()));
   return Method{
       WindowKind::kCf0,
       {

@@ -5,17 +5,11 @@
 #include <vector>
 
 #include "shell/stage_frame.h"
+#include "solvers/steps/slot_keys.h"
 
 namespace rq51::cf0 {
 
-// One step as its table gives it.
-struct StepRows {
-  // Placement steps: the target's first facelet (the key is the slot number
-  // of SlotLabelOfHome of it). Twist and flip steps: the position whose home
-  // number is the key.
-  int facelet;
-  std::vector<RowSpec> rows;
-};
+using StepRows = steps::KeyedRows;
 
 const std::vector<StepRows>& CornerPlacementSteps();  // steps 1-6
 const std::vector<StepRows>& CornerTwistSteps();      // steps 7-12

@@ -11,4 +11,20 @@ int CentreArrangementKey(const StateTable& table) {
   return readable ? front * 100 + table.Home(second) : 0;
 }
 
+Phase SlotPhase(const KeyedRows& step) {
+  const int k = step.facelet;
+  return Phase{[k](const StateTable& table) { return SlotKey(table, k); },
+               StageTable(step.rows),
+               {},
+               std::nullopt};
+}
+
+Phase HomePhase(const KeyedRows& step) {
+  const int position = step.facelet;
+  return Phase{[position](const StateTable& table) { return table.Home(position); },
+               StageTable(step.rows),
+               {},
+               std::nullopt};
+}
+
 }  // namespace rq51::steps

@@ -2,9 +2,31 @@
 // label of its slot, and of their centre step.
 #pragma once
 
+#include <string_view>
+#include <vector>
+
 #include "cube/state_table.h"
+#include "shell/stage_frame.h"
 
 namespace rq51::steps {
+
+// Logged between the placement lines and the twist or flip lines of a
+// corners-first stage, whatever the twist or flip steps find.
+inline constexpr std::string_view kTurnSeparator = "    @     ";
+
+// One step of a corners-first table.
+struct KeyedRows {
+  // Placement steps: the target's first facelet k; the key is the number of
+  // the slot that holds home k. Twist and flip steps: the position whose
+  // home number is the key.
+  int facelet;
+  std::vector<RowSpec> rows;
+};
+
+// A placement step: where does the target's first sticker lie?
+Phase SlotPhase(const KeyedRows& step);
+// A twist or flip step: which sticker lies at the target's first facelet?
+Phase HomePhase(const KeyedRows& step);
 
 // The number of the slot that now holds the sticker whose home is `k`
 // ("A3" -> 3, "B24" -> 24); 0 when it lies on a centre or nowhere.
