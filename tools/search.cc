@@ -412,19 +412,14 @@ std::string ListText(const std::vector<int>& facelets) {
   return text;
 }
 
-// The colour a solved cube shows at `facelet`, with opposite faces in
-// opposite colours as the arrangement check expects.
-std::string SolvedColourAt(int facelet) {
-  constexpr std::string_view kFaceColour[] = {"", "G", "W", "B", "Y", "R", "O"};
-  return std::string(kFaceColour[FaceOf(facelet)]);
-}
-
 // Whether turns can make `map` at all: the cube a solved cube becomes under
 // it must pass the arrangement check. Only decidable when the centres or the
 // reference corner stay, which fix the frame the colours are read in.
 std::optional<ArrangementFault> RealityOf(const FaceletMap& map) {
-  std::array<std::string, kFaceletCount + 1> colours;
-  for (int f = 1; f <= kFaceletCount; ++f) colours[f] = SolvedColourAt(map(f));
+  // A solved cube's colours, opposite faces in opposite colours as the
+  // arrangement check expects, turned by `map`.
+  StickerColours colours{};
+  for (int f = 1; f <= kFaceletCount; ++f) colours[f] = HomeFaceColour(FaceOf(map(f)));
   const bool centres_stay =
       std::all_of(kCentres.begin(), kCentres.end(), [&map](int c) { return map(c) == c; });
   if (centres_stay) return CheckRealArrangement(colours, FaceColourRule::kCentre);
