@@ -24,13 +24,18 @@ namespace {
 
 constexpr const char* kSolveUsage =
     "usage: rq51-cli solve --window cf0|cf|lb|tkc|tkl (--cube LETTERS | --scramble \"MOVES\")\n"
-    "                      [PRESS ...]\n"
+    "                      [--trace] [PRESS ...]\n"
     "  --cube LETTERS     54 colours of facelets 1..54, each G R B O W Y, or '.' to\n"
     "                     leave the cell as the window has it.\n"
     "  --scramble MOVES   turns (\"Rx Rz- Ly2\", \"Rx3\") performed on a solved cube\n"
     "                     coloured front G, bottom R, back B, top O, left W, right Y.\n"
     "  PRESS              a button of the window by its control name (Sikou, Reset,\n"
     "                     Numtuke, Lbx1clear, Rx ... Mz3, the stage buttons).\n"
+    "  --trace            after the window, one line per listed line in the order\n"
+    "                     performed: trace, the list box number (- where the cube\n"
+    "                     was turned over), the line's place in its list (-), the\n"
+    "                     line (the turning over's caption) and the home numbers\n"
+    "                     of facelets 1..54 right after it, separated by tabs.\n"
     "  Prints Label4, every list box, Edit55, the net, the home numbers and\n"
     "  whether the cube is solved, one item per line.\n";
 
@@ -80,6 +85,7 @@ struct SolveRequest {
   WindowKind kind = WindowKind::kCf0;
   Colours paint{};
   std::vector<std::string> presses;
+  bool trace = false;
 };
 
 // Reads the arguments; on a fault writes the message into `error`.
@@ -95,6 +101,10 @@ std::optional<SolveRequest> ParseArguments(const std::vector<std::string>& args,
     if (arg == "--help" || arg == "-h") {
       request.help = true;
       return request;
+    }
+    if (arg == "--trace") {
+      request.trace = true;
+      continue;
     }
     if (arg == "--window") {
       option = &window;
@@ -214,6 +224,25 @@ void PrintWindow(const SolverWindow& window, std::ostream& out) {
   out << "solved\t" << (window.table().IsSolved() ? "yes" : "no") << '\n';
 }
 
+// One line per listed line, in the order performed, with the cube after it.
+void PrintTrace(const SolverWindow& window, std::ostream& out) {
+  for (const SolverWindow::TraceLine& line : window.Trace()) {
+    const SolverWindow::PlaybackPlace& place = line.place;
+    out << "trace\t";
+    if (place.list_box == 0) {
+      out << "-\t-\t";
+    } else {
+      out << place.list_box << '\t' << place.index + 1 << '\t';
+    }
+    out << place.text << '\t';
+    for (int k = 1; k <= kFaceletCount; ++k) {
+      if (k > 1) out << ' ';
+      out << line.table.Home(k);
+    }
+    out << '\n';
+  }
+}
+
 }  // namespace
 
 int RunSolve(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -241,6 +270,7 @@ int RunSolve(const std::vector<std::string>& args, std::ostream& out, std::ostre
   }
   std::ostringstream text;
   PrintWindow(*window, text);
+  if (request->trace) PrintTrace(*window, text);
   out << text.str();
   return 0;
 }

@@ -1,5 +1,6 @@
 #include "shell/solver_window.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -36,6 +37,7 @@ SolverWindow::SolverWindow(WindowKind kind, const Method* method)
   } else {
     ResetWindow();
   }
+  StartAfresh();
 }
 
 void SolverWindow::PresetReferenceCorner() {
@@ -56,7 +58,13 @@ std::vector<int> SolverWindow::ListBoxNumbers() const {
   return numbers;
 }
 
+void SolverWindow::ChooseColour(Colour colour) {
+  BrowseLive();
+  current_colour_ = colour;
+}
+
 void SolverWindow::GridMouseDown(int grid, MouseButton button, CellRef under_pointer) {
+  BrowseLive();
   if (grid < 1 || grid > kFaceCount) return;
   if (button == MouseButton::kLeft) {
     if (under_pointer.column < 0 || under_pointer.column > 2 || under_pointer.row < 0 ||
@@ -90,8 +98,10 @@ void SolverWindow::ClearStageAndTrialLists() {
 }
 
 void SolverWindow::ColoringClick() {
+  BrowseLive();
   ReadAndIdentify();
   ClearStageAndTrialLists();
+  StartAfresh();
   CheckArrangement();
 }
 
@@ -109,6 +119,7 @@ void SolverWindow::CheckArrangement() {
 }
 
 void SolverWindow::ResetWindow() {
+  BrowseLive();
   for (auto& grid : grids_) {
     for (auto& column : grid) column.fill(Colour::kNone);
   }
@@ -117,6 +128,7 @@ void SolverWindow::ResetWindow() {
   for (int k = 1; k <= kFaceletCount; ++k) net_[k] = NetCell{};
   if (variant_->net_by_home_face) PresetReferenceCorner();
   ClearStageAndTrialLists();
+  StartAfresh();
 }
 
 void SolverWindow::ShowNet() {
@@ -127,13 +139,7 @@ void SolverWindow::ShowNet() {
 void SolverWindow::DrawNet() const {
   if (!net_pending_) return;
   net_pending_ = false;
-  // Numbering stays on or off through a redraw, so the test can come first.
-  const bool numbers = variant_->net_by_home_face || NumberingOn();
-  for (int k = 1; k <= kFaceletCount; ++k) {
-    if (variant_->net_by_home_face && IsReferenceFacelet(k)) continue;
-    if (numbers) net_[k].text = Format2d(table_.Home(k));
-    net_[k].colour = RgbOf(table_.Display(k));
-  }
+  DrawCells(table_, net_);
 }
 
 const NetCell& SolverWindow::net(int k) const {
@@ -141,16 +147,38 @@ const NetCell& SolverWindow::net(int k) const {
   return net_[k];
 }
 
+void SolverWindow::DrawCells(const StateTable& table,
+                             std::array<NetCell, kFaceletCount + 1>& cells) const {
+  // Numbering stays on or off through a redraw, so the test can come first.
+  const bool numbers = variant_->net_by_home_face || NumberingOn();
+  for (int k = 1; k <= kFaceletCount; ++k) {
+    if (variant_->net_by_home_face && IsReferenceFacelet(k)) continue;
+    if (numbers) cells[k].text = Format2d(table.Home(k));
+    cells[k].colour = RgbOf(table.Display(k));
+  }
+}
+
 void SolverWindow::SetNetText(int k, std::string text) {
   if (k < 1 || k > kFaceletCount) return;
+  BrowseLive();
   DrawNet();
   net_[k].text = std::move(text);
 }
 
-void SolverWindow::ApplyWorkMap(const FaceletMap& map) {
+void SolverWindow::AppendLine(int list_box, std::string_view line, const LineEffect& effect) {
+  std::vector<std::string>& lines = lists_.at(list_box);
+  lines.emplace_back(line);
+  moments_.push_back(
+      Moment{Moment::Kind::kLine, list_box, lines.size() - 1, effect.turns, effect.map, 0, {}});
+}
+
+void SolverWindow::ApplyWorkMap(const FaceletMap& map, bool logged) {
   work_map_ = map;
   table_.ApplyMap(work_map_);
   ShowNet();
+  if (!logged && !map.IsIdentity()) {
+    moments_.push_back(Moment{Moment::Kind::kSilent, 0, 0, 0, map, 0, {}});
+  }
 }
 
 void SolverWindow::ReHoldOnCentres(const std::array<int, kFaceCount>& centre_for_face) {
@@ -162,9 +190,15 @@ void SolverWindow::ReHoldOnCentres(const std::array<int, kFaceCount>& centre_for
   ShowNet();
 }
 
+void SolverWindow::NoteTurnedOver(std::string_view caption) {
+  starts_.push_back(table_);
+  moments_.push_back(Moment{Moment::Kind::kTurnedOver, 0, 0, 0, {}, starts_.size() - 1, caption});
+}
+
 void SolverWindow::TrialMove(Move move) {
+  BrowseLive();
   const std::string name = LogName(move);
-  lists_[4].push_back(name);
+  AppendLine(4, name, {MoveMap(move), 1});
   if (edit55_.empty()) {
     edit55_ = name;
   } else {
@@ -174,13 +208,17 @@ void SolverWindow::TrialMove(Move move) {
 }
 
 void SolverWindow::SikouClick() {
+  BrowseLive();
   ReadAndIdentify();
   lists_[4].clear();
+  ForgetList(4);
+  AddStart();
   edit55_.clear();
   CheckArrangement();
 }
 
 void SolverWindow::ToggleNumbers() {
+  BrowseLive();
   DrawNet();
   const bool off = net_[1].text.empty();
   for (int k = 1; k <= kFaceletCount; ++k) {
@@ -189,11 +227,14 @@ void SolverWindow::ToggleNumbers() {
 }
 
 void SolverWindow::ListClearClick(int list_box) {
+  BrowseLive();
   auto it = lists_.find(list_box);
   if (it != lists_.end()) it->second.clear();
+  ForgetList(list_box);
 }
 
 bool SolverWindow::PressButton(std::string_view name) {
+  BrowseLive();
   for (const ColourInfo& colour : ColourTable()) {
     if (name == colour.button) {
       ChooseColour(colour.colour);
@@ -230,18 +271,205 @@ bool SolverWindow::PressButton(std::string_view name) {
     return true;
   }
   if (method_ != nullptr) {
+    const size_t first_new = moments_.size();
+    bool ran = false;
     for (const Stage& stage : method_->stages) {
       if (name == stage.button) {
         RunStage(*this, stage);
-        return true;
+        ran = true;
+        break;
       }
     }
-    if (name == "CES") {
+    if (!ran && name == "CES") {
       RunAllStages(*this, *method_);
+      ran = true;
+    }
+    if (ran) {
+      last_run_turns_ = 0;
+      for (size_t n = first_new; n < moments_.size(); ++n) last_run_turns_ += moments_[n].turns;
       return true;
     }
   }
   return false;
+}
+
+// --- Following a solution ------------------------------------------------------
+
+void SolverWindow::StartAfresh() {
+  moments_.clear();
+  starts_.clear();
+  AddStart();
+}
+
+void SolverWindow::AddStart() {
+  starts_.push_back(table_);
+  moments_.push_back(Moment{Moment::Kind::kStart, 0, 0, 0, {}, starts_.size() - 1, {}});
+}
+
+void SolverWindow::ForgetList(int list_box) {
+  for (Moment& moment : moments_) {
+    if (moment.kind == Moment::Kind::kLine && moment.list_box == list_box) moment.list_box = -1;
+  }
+}
+
+bool SolverWindow::Listed(const Moment& moment) const {
+  return (moment.kind == Moment::Kind::kLine && moment.list_box > 0) ||
+         moment.kind == Moment::Kind::kTurnedOver;
+}
+
+StateTable SolverWindow::TableAt(size_t moment) const {
+  // From the last cube to start from, perform every line up to this one.
+  size_t first = moment;
+  while (moments_[first].kind != Moment::Kind::kStart &&
+         moments_[first].kind != Moment::Kind::kTurnedOver) {
+    --first;
+  }
+  StateTable table = starts_[moments_[first].start];
+  for (size_t n = first + 1; n <= moment; ++n) {
+    if (moments_[n].kind == Moment::Kind::kLine || moments_[n].kind == Moment::Kind::kSilent) {
+      table.ApplyMap(moments_[n].map);
+    }
+  }
+  table.MarkDrawn(variant_->net_by_home_face ? NetPalette::kHomeFace : NetPalette::kStickerColour);
+  return table;
+}
+
+SolverWindow::PlaybackPlace SolverWindow::PlaceOf(size_t moment) const {
+  PlaybackPlace place{0, 0, 0, 0, 0, {}};
+  for (size_t n = 0; n < moments_.size(); ++n) {
+    if (!Listed(moments_[n])) continue;
+    place.turns_total += moments_[n].turns;
+    if (n <= moment) place.turns_so_far += moments_[n].turns;
+  }
+  const Moment& here = moments_[moment];
+  if (here.kind == Moment::Kind::kTurnedOver) {
+    place.text = here.caption;
+  } else {
+    place.list_box = here.list_box;
+    place.index = here.index;
+    place.list_size = lists_.at(here.list_box).size();
+    place.text = lists_.at(here.list_box)[here.index];
+  }
+  return place;
+}
+
+bool SolverWindow::BrowseLine(int list_box, size_t index) {
+  for (size_t n = 0; n < moments_.size(); ++n) {
+    const Moment& moment = moments_[n];
+    if (moment.kind == Moment::Kind::kLine && moment.list_box == list_box &&
+        moment.index == index) {
+      browsed_ = n;
+      browsed_net_ready_ = false;
+      return true;
+    }
+  }
+  return false;
+}
+
+void SolverWindow::BrowseStep(int delta) {
+  std::vector<size_t> order;
+  for (size_t n = 0; n < moments_.size(); ++n) {
+    if (Listed(moments_[n])) order.push_back(n);
+  }
+  if (order.empty() || delta == 0) return;
+  size_t at;
+  if (!browsed_) {
+    at = delta > 0 ? 0 : order.size() - 1;
+  } else {
+    const auto here = std::find(order.begin(), order.end(), *browsed_);
+    const auto position = static_cast<long>(here - order.begin()) + (delta > 0 ? 1 : -1);
+    at = static_cast<size_t>(std::clamp(position, 0L, static_cast<long>(order.size()) - 1));
+  }
+  browsed_ = order[at];
+  browsed_net_ready_ = false;
+}
+
+void SolverWindow::BrowseLive() { browsed_.reset(); }
+
+std::optional<SolverWindow::PlaybackPlace> SolverWindow::BrowsedPlace() const {
+  if (!browsed_) return std::nullopt;
+  return PlaceOf(*browsed_);
+}
+
+std::string SolverWindow::PlaybackText() const {
+  const std::optional<PlaybackPlace> place = BrowsedPlace();
+  if (!place) return {};
+  std::string text;
+  if (place->list_box == 0) {
+    text = std::string(place->text) + "：ここでキューブを上下反転";
+  } else {
+    text = "ListBox" + std::to_string(place->list_box) + " " + std::to_string(place->index + 1) +
+           "/" + std::to_string(place->list_size);
+  }
+  return text + " · " + std::to_string(place->turns_so_far) + "/" +
+         std::to_string(place->turns_total) + " 手";
+}
+
+const NetCell& SolverWindow::ShownNet(int k) const {
+  if (!browsed_) return net(k);
+  if (!browsed_net_ready_) {
+    DrawNet();
+    browsed_net_ = net_;
+    DrawCells(TableAt(*browsed_), browsed_net_);
+    browsed_net_ready_ = true;
+  }
+  return browsed_net_[k];
+}
+
+std::vector<SolverWindow::TraceLine> SolverWindow::Trace() const {
+  std::vector<TraceLine> trace;
+  std::optional<StateTable> table;
+  for (size_t n = 0; n < moments_.size(); ++n) {
+    const Moment& moment = moments_[n];
+    if (moment.kind == Moment::Kind::kStart || moment.kind == Moment::Kind::kTurnedOver) {
+      table = starts_[moment.start];
+    } else if (table) {
+      table->ApplyMap(moment.map);
+    }
+    if (Listed(moment)) trace.push_back({PlaceOf(n), *table});
+  }
+  return trace;
+}
+
+int SolverWindow::ListTurns(int list_box) const {
+  int turns = 0;
+  for (const Moment& moment : moments_) {
+    if (moment.kind == Moment::Kind::kLine && moment.list_box == list_box) turns += moment.turns;
+  }
+  return turns;
+}
+
+std::string SolverWindow::SolutionText() const {
+  std::string text = "RQ51 " + std::string(variant_->title) + " " +
+                     std::string(variant_->instructions.front()) + "\n";
+  // The cube as entered: the last cube read from the grids.
+  const StateTable* entered = &starts_.front();
+  for (const Moment& moment : moments_) {
+    if (moment.kind == Moment::Kind::kStart) entered = &starts_[moment.start];
+  }
+  text += "入力された色\t";
+  for (int k = 1; k <= kFaceletCount; ++k) {
+    const std::string_view letter = LetterOf(entered->colour(k));
+    text += letter.empty() ? std::string_view(".") : letter;
+  }
+  text += "\n";
+  int total = 0;
+  for (const auto& [n, lines] : lists_) {
+    std::string heading(n == 4 ? variant_->label5 : std::string_view());
+    if (method_ != nullptr) {
+      for (const Stage& stage : method_->stages) {
+        if (stage.list_box != n) continue;
+        if (!heading.empty()) heading += "・";
+        heading += stage.caption;
+      }
+    }
+    const int turns = ListTurns(n);
+    total += turns;
+    text += "ListBox" + std::to_string(n) + "\t" + heading + "\t" + std::to_string(turns) + " 手\n";
+    for (const std::string& line : lines) text += line + "\n";
+  }
+  text += "合計\t" + std::to_string(total) + " 手\n";
+  return text;
 }
 
 }  // namespace rq51

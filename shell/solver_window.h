@@ -5,6 +5,7 @@
 
 #include <array>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,7 +59,7 @@ class SolverWindow {
 
   // --- Colour entry -------------------------------------------------------
   // A colour button (GreenBtn ... YellowBtn).
-  void ChooseColour(Colour colour) { current_colour_ = colour; }
+  void ChooseColour(Colour colour);
   Colour current_colour() const { return current_colour_; }
 
   // mouse1 .. mouse6: a press on grid 1..6. A left press first selects the
@@ -114,13 +115,58 @@ class SolverWindow {
   // Why the last check rejected the entry (kReal when it was accepted).
   ArrangementFault last_fault() const { return last_fault_; }
 
+  // --- Following a solution -------------------------------------------------
+  // Every line of every list remembers the cube as it stood right after the
+  // line was performed; the user can step through them in the order they
+  // were performed and see that cube on the net. Browsing changes nothing
+  // else, and any button of the window first returns the net to the live
+  // cube.
+  struct PlaybackPlace {
+    int list_box;           // 0 where the cube was turned over
+    size_t index;           // 0-based position in its list
+    size_t list_size;       // lines now in that list
+    int turns_so_far;       // turns of the listed lines up to and including this one
+    int turns_total;        // turns of all listed lines
+    std::string_view text;  // the line, or the caption of the turning over
+  };
+  // Shows the cube after line `index` of list `list_box`; false when there is
+  // no such line.
+  bool BrowseLine(int list_box, size_t index);
+  // One line on (`delta` 1) or back (-1) in the order performed, across the
+  // lists; from the live cube, forward starts at the first line and back at
+  // the last.
+  void BrowseStep(int delta);
+  void BrowseLive();
+  bool browsing() const { return browsed_.has_value(); }
+  std::optional<PlaybackPlace> BrowsedPlace() const;
+  // "ListBox2 12/31 · 57/134 手", or empty while the net is live.
+  std::string PlaybackText() const;
+  // The net as it is shown: the browsed moment, or the live net.
+  const NetCell& ShownNet(int k) const;
+  // Every listed line in the order performed, with the table after it.
+  struct TraceLine {
+    PlaybackPlace place;
+    StateTable table;
+  };
+  std::vector<TraceLine> Trace() const;
+  // Turns performed by the lines now in a list; a half turn counts one.
+  int ListTurns(int list_box) const;
+  // Turns logged by the last press of a stage or one-shot button.
+  int last_run_turns() const { return last_run_turns_; }
+  // A plain UTF-8 text of the entered cube and every list with its turns.
+  std::string SolutionText() const;
+
   // --- What the stage frame does to the window --------------------------------
-  void AppendLine(int list_box, std::string_view line) { lists_.at(list_box).emplace_back(line); }
-  // Sets the WorkMap to `map`, applies it and redraws the net.
-  void ApplyWorkMap(const FaceletMap& map);
+  // Appends a line to a list; `effect` is what it performs on the cube.
+  void AppendLine(int list_box, std::string_view line, const LineEffect& effect = {});
+  // Sets the WorkMap to `map`, applies it and redraws the net. `logged`:
+  // the lines just appended perform this map.
+  void ApplyWorkMap(const FaceletMap& map, bool logged = true);
   // Gives face k the colour now at centre_for_face[k - 1], recodes every
   // sticker, identifies every cubie again and redraws the net.
   void ReHoldOnCentres(const std::array<int, kFaceCount>& centre_for_face);
+  // The cube was turned over by the stage captioned `caption`.
+  void NoteTurnedOver(std::string_view caption);
 
  private:
   // ReadGrids, IdentifyAll, ShowNet: the cube as entered.
@@ -130,6 +176,28 @@ class SolverWindow {
   void PresetReferenceCorner();
   // Works out the cells of a redraw that nobody has looked at yet.
   void DrawNet() const;
+  // The cells of a net drawn from `table` over `cells`.
+  void DrawCells(const StateTable& table, std::array<NetCell, kFaceletCount + 1>& cells) const;
+
+  // One performed line, or a cube to start from (entry, preparation, the
+  // cube turned over), in the order they happened.
+  struct Moment {
+    enum class Kind : uint8_t { kLine, kSilent, kStart, kTurnedOver };
+    Kind kind;
+    int list_box = 0;  // kLine: its list, -1 once the list was cleared
+    size_t index = 0;  // kLine: position in its list
+    int turns = 0;
+    FaceletMap map;            // kLine, kSilent: what it performed
+    size_t start = 0;          // kStart, kTurnedOver: index into starts_
+    std::string_view caption;  // kTurnedOver
+  };
+  // Forgets every moment; the current cube is the start.
+  void StartAfresh();
+  void AddStart();
+  void ForgetList(int list_box);
+  bool Listed(const Moment& moment) const;
+  StateTable TableAt(size_t moment) const;
+  PlaybackPlace PlaceOf(size_t moment) const;
 
   const WindowVariant* variant_;
   const Method* method_;
@@ -145,6 +213,12 @@ class SolverWindow {
   std::string label4_{kNotEntered};
   std::map<int, std::vector<std::string>> lists_;
   ArrangementFault last_fault_ = ArrangementFault::kReal;
+  std::vector<Moment> moments_;
+  std::vector<StateTable> starts_;
+  std::optional<size_t> browsed_;
+  mutable std::array<NetCell, kFaceletCount + 1> browsed_net_{};
+  mutable bool browsed_net_ready_ = false;
+  int last_run_turns_ = 0;
 };
 
 }  // namespace rq51

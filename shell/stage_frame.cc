@@ -15,12 +15,25 @@ std::vector<Move> MovesOfRow(const RowSpec& written) {
 StageTable::StageTable(std::initializer_list<RowSpec> rows)
     : StageTable(std::vector<RowSpec>(rows)) {}
 
+LineEffect EffectOfLine(std::string_view line) {
+  const MacroReading reading = ReadMacroText(line);
+  return {reading.map, static_cast<int>(reading.moves.size())};
+}
+
 StageTable::StageTable(const std::vector<RowSpec>& rows) {
   rows_.reserve(rows.size());
   for (const RowSpec& written : rows) {
     std::vector<Move> moves = MovesOfRow(written);
     FaceletMap map = MapOfMoves(moves);
-    rows_.push_back(TableRow{written.key, written.lines, std::move(moves), map});
+    std::vector<LineEffect> effects;
+    for (std::string_view line : written.lines) effects.push_back(EffectOfLine(line));
+    if (!written.turns.empty() && !effects.empty()) {
+      // The text does not carry the turns: the last line stands for all.
+      for (LineEffect& effect : effects) effect = LineEffect{};
+      effects.back() = {map, static_cast<int>(moves.size())};
+    }
+    rows_.push_back(
+        TableRow{written.key, written.lines, std::move(moves), map, std::move(effects)});
   }
 }
 
@@ -56,15 +69,18 @@ bool RunPhase(SolverWindow& window, const Phase& phase, int list_box) {
   }
   const TableRow* row = phase.table.Find(key);
   if (row != nullptr && logs) {
-    for (std::string_view line : row->lines) window.AppendLine(list_box, line);
+    for (size_t n = 0; n < row->lines.size(); ++n) {
+      window.AppendLine(list_box, row->lines[n], row->line_effects[n]);
+    }
   }
-  window.ApplyWorkMap(row != nullptr ? row->map : FaceletMap::Identity());
+  window.ApplyWorkMap(row != nullptr ? row->map : FaceletMap::Identity(), logs);
   return row != nullptr;
 }
 
-void RunReHold(SolverWindow& window, const ReHold& rehold) {
+void RunReHold(SolverWindow& window, const ReHold& rehold, std::string_view caption) {
   window.ReHoldOnCentres(rehold.centre_for_face);
-  window.ApplyWorkMap(rehold.turn);
+  window.ApplyWorkMap(rehold.turn, false);
+  window.NoteTurnedOver(caption);
 }
 
 int RunRepeatedPass(SolverWindow& window, const RepeatedPass& repeated, int list_box) {
@@ -83,7 +99,7 @@ void RunStage(SolverWindow& window, const Stage& stage) {
     if (const Phase* phase = std::get_if<Phase>(&step)) {
       RunPhase(window, *phase, stage.list_box);
     } else if (const ReHold* rehold = std::get_if<ReHold>(&step)) {
-      RunReHold(window, *rehold);
+      RunReHold(window, *rehold, stage.caption);
     } else {
       RunRepeatedPass(window, std::get<RepeatedPass>(step), stage.list_box);
     }

@@ -30,11 +30,19 @@ struct RowSpec {
   std::string_view turns = {};
 };
 
+// What one log line performs: the map of its turns and how many turns they
+// are (a half turn counts one). A row's lines performed in order make its map.
+struct LineEffect {
+  FaceletMap map;
+  int turns = 0;
+};
+
 struct TableRow {
   int key;
   std::vector<std::string_view> lines;
   std::vector<Move> moves;
   FaceletMap map;
+  std::vector<LineEffect> line_effects;  // one per line
 };
 
 // The rows of one phase, in the order they are tested; maps are read from
@@ -96,6 +104,9 @@ struct Stage {
   std::vector<Step> steps;
 };
 
+// The turns a log line performs, read from its text.
+LineEffect EffectOfLine(std::string_view line);
+
 // A solving method: the window it teaches in, its stages in the window's
 // order, and the caption of the one-shot button `CES` that runs them all.
 struct Method {
@@ -111,7 +122,9 @@ Phase CodePhase(KeyFunction key, StageTable table, StatusLine status);
 
 // Each returns whether a row was applied.
 bool RunPhase(SolverWindow& window, const Phase& phase, int list_box);
-void RunReHold(SolverWindow& window, const ReHold& rehold);
+// `caption` names the turning over where the window shows the order of its
+// lines.
+void RunReHold(SolverWindow& window, const ReHold& rehold, std::string_view caption);
 // The number of passes run.
 int RunRepeatedPass(SolverWindow& window, const RepeatedPass& repeated, int list_box);
 void RunStage(SolverWindow& window, const Stage& stage);

@@ -145,7 +145,7 @@ TEST(StageFrameTest, ReHoldReidentifiesAndTurnsTheCubeOver) {
   EnterSolvedCube(window);
   const FaceletMap half_turn =
       MapOfMoves({{BaseTurn::kRx, 2}, {BaseTurn::kMx, 2}, {BaseTurn::kLx, 2}});
-  RunReHold(window, ReHold{{23, 32, 5, 14, 41, 50}, half_turn});
+  RunReHold(window, ReHold{{23, 32, 5, 14, 41, 50}, half_turn}, "turn over");
   EXPECT_TRUE(window.table().IsSolved());
   // The colours moved with the whole cube: the old top is now the bottom.
   EXPECT_EQ(window.table().colour(14), Colour::kOrange);

@@ -4,11 +4,12 @@
 # Used to prove that a change inside the program leaves what it prints
 # byte for byte as it was.
 #
-# usage: tools/compare-cli.sh OLD_CLI NEW_CLI [CASES] [SEED]
+# usage: tools/compare-cli.sh OLD_CLI NEW_CLI [CASES] [SEED] [WINDOWS]
+#   WINDOWS: the windows to drive, blank-separated (default: all five)
 set -euo pipefail
 
 if (($# < 2)); then
-  echo "usage: $0 OLD_CLI NEW_CLI [CASES] [SEED]" >&2
+  echo "usage: $0 OLD_CLI NEW_CLI [CASES] [SEED] [WINDOWS]" >&2
   exit 2
 fi
 old=$1
@@ -16,7 +17,7 @@ new=$2
 cases=${3:-3000}
 RANDOM=${4:-51}
 
-windows=(cf0 cf lb tkc tkl)
+read -r -a windows <<<"${5:-cf0 cf lb tkc tkl}"
 moves=()
 for base in Rx Ry Rz Lx Ly Lz Mx My Mz; do moves+=("$base" "${base}2" "${base}3"); done
 letters=(G R B O W Y)
@@ -41,7 +42,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 differ=0
 for ((c = 1; c <= cases; ++c)); do
-  args=(solve --window "${windows[RANDOM % 5]}")
+  args=(solve --window "${windows[RANDOM % ${#windows[@]}]}")
   if ((RANDOM % 8 == 0)); then
     args+=(--cube "$(random_cube)")
   else

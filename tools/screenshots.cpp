@@ -99,6 +99,15 @@ std::vector<Shot> Shots() {
       {"lb_solved.png", 5, [](rq51::WindowSet& windows) { SolveInOneShot(windows, 5); }},
       {"tkc_solved.png", 6, [](rq51::WindowSet& windows) { SolveInOneShot(windows, 6); }},
       {"tkl_solved.png", 7, [](rq51::WindowSet& windows) { SolveInOneShot(windows, 7); }},
+      // The LB window stepping through its solution: the net shows the cube
+      // right after the second line of the middle layer.
+      {"lb_playback.png", 5,
+       [](rq51::WindowSet& windows) {
+         rq51::SolverWindowView& view = SolverView(windows, 5);
+         view.window().PressButton("Numtuke");
+         view.window().BrowseLine(3, 1);
+         view.Render();
+       }},
   };
 }
 

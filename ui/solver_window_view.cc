@@ -1,21 +1,28 @@
 #include "ui/solver_window_view.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <string_view>
 #include <utility>
 
+#include "app/solution_file.h"
 #include "app/solver_windows.h"
 #include "cube/facelets.h"
 #include "cube/moves.h"
@@ -131,6 +138,7 @@ SolverWindowView::SolverWindowView(std::unique_ptr<SolverWindow> window, QWidget
   }
   net_buttons->addStretch();
   middle->addLayout(net_buttons);
+  middle->addWidget(BuildPlayback());
   middle->addStretch();
   layout->addLayout(middle, 0, 1);
 
@@ -322,9 +330,10 @@ QWidget* SolverWindowView::BuildTrialPanel() {
   auto* list4 = new QListWidget(panel);
   list4->setObjectName(QStringLiteral("ListBox4"));
   list4->setMinimumHeight(140);
-  lists_[4] = list4;
+  SetUpList(list4, 4);
   log_row->addWidget(list4, 1);
   column->addLayout(log_row);
+  column->addWidget(list_turns_[4] = MakeLabel(QStringLiteral("TurnCount4"), QString(), panel));
 
   edit55_ = new QLineEdit(panel);
   edit55_->setObjectName(QStringLiteral("Edit55"));
@@ -402,8 +411,10 @@ void SolverWindowView::AddListColumn(QLayout* row, int list_box,
   auto* list = new QListWidget(this);
   list->setObjectName(QStringLiteral("ListBox%1").arg(list_box));
   list->setMinimumWidth(150);
-  lists_[list_box] = list;
+  SetUpList(list, list_box);
   column->addWidget(list, 1);
+  column->addWidget(list_turns_[list_box] =
+                        MakeLabel(QStringLiteral("TurnCount%1").arg(list_box), QString(), this));
   const std::vector<int>& clear = window_->variant().clear_buttons;
   if (std::find(clear.begin(), clear.end(), list_box) != clear.end()) {
     auto* button = MakeButton(QStringLiteral("Lbx%1clear").arg(list_box),
@@ -413,6 +424,97 @@ void SolverWindowView::AddListColumn(QLayout* row, int list_box,
     column->addWidget(button);
   }
   static_cast<QHBoxLayout*>(row)->addLayout(column, 1);
+}
+
+void SolverWindowView::SetUpList(QListWidget* list, int list_box) {
+  lists_[list_box] = list;
+  list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  list->installEventFilter(this);
+  connect(list, &QListWidget::itemClicked, this,
+          [this, list, list_box](QListWidgetItem* item) { BrowseLine(list_box, list->row(item)); });
+  connect(list, &QListWidget::currentRowChanged, this, [this, list_box](int row) {
+    if (!rendering_ && row >= 0) BrowseLine(list_box, row);
+  });
+  auto* copy = new QShortcut(QKeySequence::Copy, list, nullptr, nullptr, Qt::WidgetShortcut);
+  connect(copy, &QShortcut::activated, this, [list] {
+    QStringList lines;
+    for (int row = 0; row < list->count(); ++row) {
+      if (list->item(row)->isSelected()) lines << list->item(row)->text();
+    }
+    if (lines.isEmpty() && list->currentItem() != nullptr) lines << list->currentItem()->text();
+    QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')));
+  });
+}
+
+// Under the net: stepping through the logged lines, where the net is in the
+// solution, and keeping the solution as a text file.
+QWidget* SolverWindowView::BuildPlayback() {
+  auto* panel = new QWidget(this);
+  auto* column = new QVBoxLayout(panel);
+  column->setContentsMargins(0, 0, 0, 0);
+  auto* buttons = new QHBoxLayout();
+  buttons->addStretch();
+  auto* previous = MakeButton(QStringLiteral("PrevLine"), QStringLiteral("◀ 前の行"), panel);
+  connect(previous, &QPushButton::clicked, this, [this] { BrowseStep(-1); });
+  auto* next = MakeButton(QStringLiteral("NextLine"), QStringLiteral("次の行 ▶"), panel);
+  connect(next, &QPushButton::clicked, this, [this] { BrowseStep(1); });
+  auto* live = MakeButton(QStringLiteral("LiveState"), QStringLiteral("最新の状態"), panel);
+  connect(live, &QPushButton::clicked, this, [this] { BrowseLive(); });
+  auto* save = MakeButton(QStringLiteral("SaveSolution"), QStringLiteral("解法を保存…"), panel);
+  connect(save, &QPushButton::clicked, this, [this] { SaveSolution(); });
+  for (QPushButton* button : {previous, next, live, save}) buttons->addWidget(button);
+  buttons->addStretch();
+  column->addLayout(buttons);
+  playback_ = MakeLabel(QStringLiteral("PlaybackLabel"), QString(), panel);
+  playback_->setAlignment(Qt::AlignHCenter);
+  column->addWidget(playback_);
+  run_turns_ = MakeLabel(QStringLiteral("RunTurns"), QString(), panel);
+  run_turns_->setAlignment(Qt::AlignHCenter);
+  column->addWidget(run_turns_);
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, [this] { BrowseLive(); });
+  return panel;
+}
+
+void SolverWindowView::BrowseLine(int list_box, int row) {
+  if (row < 0) return;
+  window_->BrowseLine(list_box, static_cast<size_t>(row));
+  Render();
+}
+
+void SolverWindowView::BrowseStep(int delta) {
+  window_->BrowseStep(delta);
+  Render();
+}
+
+void SolverWindowView::BrowseLive() {
+  window_->BrowseLive();
+  Render();
+}
+
+bool SolverWindowView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Left || key == Qt::Key_Right) {
+      BrowseStep(key == Qt::Key_Right ? 1 : -1);
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void SolverWindowView::SaveSolution() {
+  const QString path = QFileDialog::getSaveFileName(
+      this, QStringLiteral("解法を保存"),
+      QStringLiteral("rq51-%1.txt").arg(Text(window_->variant().short_name)),
+      QStringLiteral("テキスト (*.txt);;すべてのファイル (*)"));
+  if (path.isEmpty()) return;
+  std::string error;
+  if (!WriteFileAtomically(path.toStdString(), window_->SolutionText(), error)) {
+    QMessageBox::warning(
+        this, QStringLiteral("解法を保存"),
+        QStringLiteral("解法を保存できませんでした。\n") + QString::fromStdString(error));
+  }
 }
 
 void SolverWindowView::Render() {
@@ -429,16 +531,28 @@ void SolverWindowView::Render() {
     grids_[n]->ShowCells(window.grids()[n], window.selected_cell(n));
   }
   for (int k = 1; k <= kFaceletCount; ++k) {
-    const QString text = QString::fromStdString(window.net(k).text);
+    const NetCell& cell = window.ShownNet(k);
+    const QString text = QString::fromStdString(cell.text);
     if (net_[k]->text() != text) net_[k]->setText(text);
-    PaintNetCell(net_[k], window.net(k).colour);
+    PaintNetCell(net_[k], cell.colour);
   }
   label4_->setText(QString::fromStdString(window.label4()));
   const QString edit55 = QString::fromStdString(window.edit55());
   if (edit55_->text() != edit55) edit55_->setText(edit55);
+  rendering_ = true;
+  const std::optional<SolverWindow::PlaybackPlace> place = window.BrowsedPlace();
   for (auto& [n, list] : lists_) {
-    if (window.HasListBox(n)) ShowLines(list, window.list_box(n));
+    if (!window.HasListBox(n)) continue;
+    ShowLines(list, window.list_box(n));
+    // The browsed line is the list's current line; no other list has one.
+    const int row = place && place->list_box == n ? static_cast<int>(place->index) : -1;
+    if (list->currentRow() != row) list->setCurrentRow(row);
+    if (row >= 0) list->scrollToItem(list->item(row));
+    list_turns_[n]->setText(QStringLiteral("%1 手").arg(window.ListTurns(n)));
   }
+  rendering_ = false;
+  playback_->setText(Text(window.PlaybackText()));
+  run_turns_->setText(QStringLiteral("直前の変換：%1 手").arg(window.last_run_turns()));
 }
 
 }  // namespace rq51

@@ -18,6 +18,7 @@ class QLabel;
 class QLayout;
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 class QRadioButton;
 class QVBoxLayout;
 
@@ -50,6 +51,16 @@ class SolverWindowView : public QWidget {
   QWidget* BuildTrialPanel();
   QWidget* BuildStageLists();
   QWidget* MakeStageButton(std::string_view name, std::string_view caption);
+  QWidget* BuildPlayback();
+  // A list box: a click or the arrow keys step through the solution, Ctrl+A
+  // and Ctrl+C copy its lines.
+  void SetUpList(QListWidget* list, int list_box);
+  // Browsing: a line of a list chosen, one line on or back, the live cube.
+  void BrowseLine(int list_box, int row);
+  void BrowseStep(int delta);
+  void BrowseLive();
+  void SaveSolution();
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void AddListColumn(QLayout* row, int list_box, const std::vector<const StageButton*>& buttons);
 
   // Runs a handler of the window object, then redraws.
@@ -64,6 +75,10 @@ class SolverWindowView : public QWidget {
   std::array<ColourGrid*, 7> grids_{};  // 1..6
   std::array<QLineEdit*, 55> net_{};    // Edit1 .. Edit54
   std::map<int, QListWidget*> lists_;   // ListBox<n>
+  std::map<int, QLabel*> list_turns_;   // TurnCount<n>
+  QLabel* playback_ = nullptr;          // where the net is in the solution
+  QLabel* run_turns_ = nullptr;
+  bool rendering_ = false;  // list selections set by Render are not the user's
   QLabel* label4_ = nullptr;
   QLineEdit* edit55_ = nullptr;
 };

@@ -105,3 +105,15 @@ expect_refused("an unknown move between good ones" ARGS --window cf0 --scramble 
 expect_cli(NAME "solve takes the close button as a press that keeps everything"
            ARGS solve --window lb --scramble "Rx" BitBtn1 Rx3
            EXPECT_STATUS 0 EXPECT_STDOUT_CONTAINS "solved\tyes")
+
+# --trace: every listed line in the order performed, with the cube after it;
+# the turning over is an entry of its own.
+expect_cli(NAME "solve lb --trace"
+           ARGS solve --window lb --scramble "Rz Rx" --trace CES
+           EXPECT_STDOUT_CONTAINS
+             "solved\tyes\ntrace\t1\t1\tRx-Rz-   4<-53\t1 2 3 4 5 6 7 8 9 10 "
+             "\ntrace\t-\t-\t④．上下反転持ち替え\t1 2 3 4 5 6 7 8 9 10 "
+             "\ntrace\t6\t1\tｴｯｼﾞ･ｷｭｰﾌﾞの入替無し\t1 2 3 4 5 6 7 8 9 10 ")
+expect_cli(NAME "solve tkc --trace: a cleared list leaves the trace"
+           ARGS solve --window tkc --scramble "Rz" --trace Upper1 Lbx1clear Rx
+           EXPECT_STDOUT_CONTAINS "\nsolved\tno\ntrace\t4\t1\tRx\t")

@@ -429,6 +429,58 @@ class SolverWindowViewTest : public QObject {
     QCOMPARE(NetBox(view.get(), 25)->text(), QStringLiteral("25"));
     QVERIFY(NetBox(view.get(), 1)->text().isEmpty());
   }
+
+  // Stepping through a solution on the net: a click on a line, the arrow
+  // keys, the step buttons and Esc; a button of the window acts on the live
+  // cube.
+  void FollowingASolution() {
+    auto view = OpenView(WindowKind::kTkc);
+    PaintCube(view.get(), SolvedColours());
+    view->window().ColoringClick();
+    for (const Move& move : {Move{BaseTurn::kRz, 1}, Move{BaseTurn::kLx, 1}}) {
+      view->window().TrialMove(move);  // a scramble the upper face undoes
+    }
+    Click(view.get(), QStringLiteral("Upper1"));
+    const NetPicture live = Net(view.get());
+    auto* list1 = Find<QListWidget>(view.get(), QStringLiteral("ListBox1"));
+    QVERIFY(list1->count() >= 2);
+    // The first line of the stage: the cube as it stood right after it.
+    QTest::mouseClick(list1->viewport(), Qt::LeftButton, {},
+                      list1->visualItemRect(list1->item(0)).center());
+    QVERIFY(view->window().browsing());
+    const NetPicture first = Net(view.get());
+    QVERIFY(first != live);
+    QVERIFY(Find<QLabel>(view.get(), QStringLiteral("PlaybackLabel"))
+                ->text()
+                .startsWith("ListBox1 1/"));
+    QCOMPARE(list1->currentRow(), 0);
+    // The right arrow steps on, the left arrow back; the next line is the
+    // same moment whichever way it is reached.
+    QTest::keyClick(list1, Qt::Key_Right);
+    const NetPicture second = Net(view.get());
+    Click(view.get(), QStringLiteral("PrevLine"));
+    QCOMPARE(Net(view.get()), first);
+    Click(view.get(), QStringLiteral("NextLine"));
+    QCOMPARE(Net(view.get()), second);
+    QTest::keyClick(list1, Qt::Key_Up);
+    QCOMPARE(Net(view.get()), first);
+    // Esc returns to the live cube, and so does any button of the window.
+    QTest::keyClick(view.get(), Qt::Key_Escape);
+    QVERIFY(!view->window().browsing());
+    QCOMPARE(Net(view.get()), live);
+    QCOMPARE(Find<QLabel>(view.get(), QStringLiteral("PlaybackLabel"))->text(), QString());
+    Click(view.get(), QStringLiteral("NextLine"));
+    QVERIFY(view->window().browsing());
+    Click(view.get(), QStringLiteral("Rx"));
+    QVERIFY(!view->window().browsing());
+    QCOMPARE(view->window().list_box(4).back(), std::string("Rx"));
+    Click(view.get(), QStringLiteral("Rx3"));
+    QCOMPARE(Net(view.get()), live);
+    // Turn counts beside the lists and under the net.
+    QCOMPARE(Find<QLabel>(view.get(), QStringLiteral("TurnCount1"))->text(),
+             QStringLiteral("%1 手").arg(view->window().ListTurns(1)));
+    QVERIFY(Find<QLabel>(view.get(), QStringLiteral("RunTurns"))->text().contains(" 手"));
+  }
 };
 
 }  // namespace rq51

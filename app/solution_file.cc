@@ -1,0 +1,78 @@
+#include "app/solution_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <vector>
+
+namespace rq51 {
+
+bool WriteFileAtomically(const std::string& path, std::string_view text, std::string& error) {
+  if (path.empty()) {
+    error = "ファイル名がありません。";
+    return false;
+  }
+  if (std::filesystem::is_directory(path)) {
+    error = path + " はフォルダです。";
+    return false;
+  }
+  // The temporary file lies in the same folder, so that the rename replaces
+  // the old file in one step.
+  std::vector<char> temporary(path.begin(), path.end());
+  const std::string_view suffix = ".rq51-XXXXXX";
+  temporary.insert(temporary.end(), suffix.begin(), suffix.end());
+  temporary.push_back('\0');
+  const int fd = mkstemp(temporary.data());
+  if (fd < 0) {
+    error = path + " に書き込めません（" + std::strerror(errno) + "）。";
+    return false;
+  }
+  const auto fail = [&](int code) {
+    error = path + " に書き込めません（" + std::strerror(code) + "）。";
+    close(fd);
+    std::remove(temporary.data());
+    return false;
+  };
+  size_t written = 0;
+  while (written < text.size()) {
+    const ssize_t n = write(fd, text.data() + written, text.size() - written);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return fail(errno);
+    }
+    written += static_cast<size_t>(n);
+  }
+  if (fsync(fd) != 0) return fail(errno);
+  // Keep the permissions of the file replaced; a new file gets those the
+  // user's umask gives any new file.
+  struct stat old_file;
+  mode_t mode;
+  if (stat(path.c_str(), &old_file) == 0) {
+    mode = old_file.st_mode & 07777;
+  } else {
+    const mode_t mask = umask(0);
+    umask(mask);
+    mode = 0666 & ~mask;
+  }
+  if (fchmod(fd, mode) != 0) return fail(errno);
+  if (close(fd) != 0) {
+    const int code = errno;
+    std::remove(temporary.data());
+    error = path + " に書き込めません（" + std::strerror(code) + "）。";
+    return false;
+  }
+  if (std::rename(temporary.data(), path.c_str()) != 0) {
+    const int code = errno;
+    std::remove(temporary.data());
+    error = path + " に書き込めません（" + std::strerror(code) + "）。";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace rq51

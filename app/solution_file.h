@@ -1,0 +1,15 @@
+// Saving a solution as a text file without ever leaving a half-written or
+// damaged file behind.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace rq51 {
+
+// Writes `text` to a new file beside `path` and renames it over `path`, so
+// that `path` holds either its old contents or all of `text`. On failure
+// nothing is left behind, `error` says why, and the result is false.
+bool WriteFileAtomically(const std::string& path, std::string_view text, std::string& error);
+
+}  // namespace rq51
