@@ -258,18 +258,5 @@ TEST(Cf0RowsTest, CentreKeysOfTheOtherArrangementsMatchNoRow) {
   EXPECT_EQ(steps::CentreArrangementKey(StateTable()), 0);
 }
 
-TEST(Cf0RowsTest, RowKeysAreDistinctWithinEveryStep) {
-  auto distinct = [](const std::vector<RowSpec>& rows) {
-    std::set<int> keys;
-    for (const RowSpec& row : rows) keys.insert(row.key);
-    return keys.size() == rows.size();
-  };
-  for (const auto* step_list :
-       {&CornerPlacementSteps(), &CornerTwistSteps(), &EdgePlacementSteps(), &EdgeFlipSteps()}) {
-    for (const StepRows& step : *step_list) EXPECT_TRUE(distinct(step.rows)) << step.facelet;
-  }
-  EXPECT_TRUE(distinct(CentreRows()));
-}
-
 }  // namespace
 }  // namespace rq51

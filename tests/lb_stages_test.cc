@@ -86,6 +86,35 @@ TEST(LbRowsTest, EdgeArrangementRowsAreTheElevenEvenOnesAndMoveNothingElse) {
   ExpectRowsKeepTheirPromise(phase, others, "PL");
 }
 
+// The four rows chosen for the first layer: the turns in three-character
+// fields, two blanks, then "%2d<-%2d" as in the other rows of their steps.
+TEST(LbRowsTest, ChosenRowsFollowTheLayoutOfTheirSteps) {
+  const auto line_of = [](const std::vector<steps::PlacementRows>& steps, int key) {
+    for (const RowSpec& row : steps.front().rows) {
+      if (row.key == key) return std::string(row.lines.front());
+    }
+    return std::string();
+  };
+  EXPECT_EQ(line_of(steps::UpperCrossRows(), 33), "Rz Rx Ry    4<-33");
+  EXPECT_EQ(line_of(steps::UpperCrossRows(), 22), "Ly2Rz2   4<-22");
+  EXPECT_EQ(line_of(steps::UpperCornerRows(), 52), "Rx Lz Rx-Ry-Lz Ry    1<-52");
+  EXPECT_EQ(line_of(steps::UpperCornerRows(), 7), "Rx Lx Lz Rx-Lx-   1<- 7");
+  for (const auto* rows : {&steps::UpperCrossRows(), &steps::UpperCornerRows()}) {
+    const int target = rows->front().target;
+    for (const RowSpec& row : rows->front().rows) {
+      std::string text;
+      for (const Move& move : MovesOfRow(row)) {
+        std::string name = LogName(move);
+        name.resize(3, ' ');
+        text += name;
+      }
+      char pair[16];
+      std::snprintf(pair, sizeof pair, "%2d<-%2d", target, row.key);
+      EXPECT_EQ(row.lines.front(), text + "  " + pair);
+    }
+  }
+}
+
 class LbStagesTest : public ::testing::Test {
  protected:
   void EnterTurned(std::string_view moves) {
