@@ -102,15 +102,7 @@ TEST(LbRowsTest, ChosenRowsFollowTheLayoutOfTheirSteps) {
   for (const auto* rows : {&steps::UpperCrossRows(), &steps::UpperCornerRows()}) {
     const int target = rows->front().target;
     for (const RowSpec& row : rows->front().rows) {
-      std::string text;
-      for (const Move& move : MovesOfRow(row)) {
-        std::string name = LogName(move);
-        name.resize(3, ' ');
-        text += name;
-      }
-      char pair[16];
-      std::snprintf(pair, sizeof pair, "%2d<-%2d", target, row.key);
-      EXPECT_EQ(row.lines.front(), text + "  " + pair);
+      EXPECT_EQ(row.lines.front(), PlacementLine(MovesOfRow(row), target, row.key));
     }
   }
 }

@@ -113,6 +113,20 @@ inline bool ReadPlacementNote(std::string_view line, int& target, int& source) {
   return number(line.substr(arrow - 2, 2), target) && number(line.substr(arrow + 2, 2), source);
 }
 
+// The layout of a placement line: the turns in three-character fields, two
+// blanks, the target and source in "%2d<-%2d".
+inline std::string PlacementLine(const std::vector<Move>& moves, int target, int source) {
+  std::string text;
+  for (const Move& move : moves) {
+    std::string name = LogName(move);
+    name.resize(3, ' ');
+    text += name;
+  }
+  char pair[16];
+  std::snprintf(pair, sizeof pair, "%2d<-%2d", target, source);
+  return text + "  " + pair;
+}
+
 inline void ExpectRowsKeepTheirPromise(const Phase& phase, const Facelets& kept,
                                        const std::string& step_name) {
   std::set<int> keys;

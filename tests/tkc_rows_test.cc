@@ -173,17 +173,6 @@ TEST(TkcRowsTest, ChosenPlacementRowsFollowTheirStepsLayout) {
     }
     return std::string();
   };
-  const auto layout = [](const RowSpec& row, int target) {
-    std::string text;
-    for (const Move& move : MovesOfRow(row)) {
-      std::string name = LogName(move);
-      name.resize(3, ' ');
-      text += name;
-    }
-    char pair[16];
-    std::snprintf(pair, sizeof pair, "%2d<-%2d", target, row.key);
-    return text + "  " + pair;
-  };
   EXPECT_EQ(line_of(UpperFaceRows(), 24, 4), "Mx Lz2Mx   24<- 4");
   EXPECT_EQ(line_of(UpperFaceRows(), 35, 33), "Mx Lz-My-Mx-  35<-33");
   EXPECT_EQ(line_of(UpperFaceRows(), 35, 26), "Lx My-Lx-My   35<-26");
@@ -192,7 +181,7 @@ TEST(TkcRowsTest, ChosenPlacementRowsFollowTheirStepsLayout) {
   for (const PlacementRows& step : UpperFaceRows()) {
     if (step.target != 24 && step.target != 35) continue;
     for (const RowSpec& row : step.rows) {
-      EXPECT_EQ(row.lines.front(), layout(row, step.target)) << row.lines.front();
+      EXPECT_EQ(row.lines.front(), PlacementLine(MovesOfRow(row), step.target, row.key));
     }
   }
 }
