@@ -34,7 +34,10 @@ constexpr const char* kSolveUsage =
     "  PRESS              a button of the window by its control name (Sikou, Reset,\n"
     "                     Numtuke, Lbx1clear, Rx ... Mz3, the stage buttons).\n"
     "  Prints Label4, every list box, Edit55, the net, the home numbers and\n"
-    "  whether the cube is solved, one item per line.\n";
+    "  whether the cube is solved, one item per line. A refused entry adds the\n"
+    "  line 'fault<TAB>RULE<TAB>PLACE' after Label4: RULE is colours, centres,\n"
+    "  pieces, twist, flip or parity, PLACE the colour counts, centre facelets or\n"
+    "  slots concerned (empty for twist, flip and parity).\n";
 
 // kNone leaves a cell as the window has it.
 using Colours = std::array<Colour, kFaceletCount + 1>;
@@ -188,6 +191,10 @@ std::string Hex(const Rgb& colour) {
 
 void PrintWindow(const SolverWindow& window, std::ostream& out) {
   out << "Label4\t" << window.label4() << '\n';
+  if (window.last_fault() != ArrangementFault::kReal) {
+    out << "fault\t" << FaultRuleName(window.named_fault().rule) << '\t'
+        << FaultPlaceText(window.named_fault()) << '\n';
+  }
   for (int n : window.ListBoxNumbers()) {
     const std::vector<std::string>& lines = window.list_box(n);
     out << "ListBox" << n << '\t' << lines.size() << '\n';

@@ -114,6 +114,15 @@ class SolverWindow {
   // Why the last check rejected the entry (kReal when it was accepted).
   ArrangementFault last_fault() const { return last_fault_; }
 
+  // --- The named fault ---------------------------------------------------------
+  // FaultLabel: which rule the last refused entry breaks; rule kNone and no
+  // text once an entry is accepted.
+  const ArrangementDiagnosis& named_fault() const { return named_fault_; }
+  const std::string& fault_text() const { return fault_text_; }
+  // The cells the named fault concerns, outlined until the next paint or
+  // confirmation.
+  bool IsOutlined(int grid, int column, int row) const;
+
   // --- What the stage frame does to the window --------------------------------
   void AppendLine(int list_box, std::string_view line) { lists_.at(list_box).emplace_back(line); }
   // Sets the WorkMap to `map`, applies it and redraws the net.
@@ -130,6 +139,10 @@ class SolverWindow {
   void PresetReferenceCorner();
   // Works out the cells of a redraw that nobody has looked at yet.
   void DrawNet() const;
+  // After a check: names the fault of a refused entry and outlines its
+  // cells, or clears both for an accepted one.
+  void NameFault();
+  void ClearOutlines() { outlined_.fill(false); }
 
   const WindowVariant* variant_;
   const Method* method_;
@@ -145,6 +158,10 @@ class SolverWindow {
   std::string label4_{kNotEntered};
   std::map<int, std::vector<std::string>> lists_;
   ArrangementFault last_fault_ = ArrangementFault::kReal;
+  // The named fault.
+  ArrangementDiagnosis named_fault_;
+  std::string fault_text_;
+  std::array<bool, kFaceletCount + 1> outlined_{};
 };
 
 }  // namespace rq51
