@@ -217,6 +217,8 @@ void PrintWindow(const SolverWindow& window, std::ostream& out) {
 
 }  // namespace
 
+void PrintSolverWindow(const SolverWindow& window, std::ostream& out) { PrintWindow(window, out); }
+
 int RunSolve(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   std::string error;
   const std::optional<SolveRequest> request = ParseArguments(args, error);

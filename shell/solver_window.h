@@ -114,7 +114,23 @@ class SolverWindow {
   // Why the last check rejected the entry (kReal when it was accepted).
   ArrangementFault last_fault() const { return last_fault_; }
 
-  // --- The named fault ---------------------------------------------------------
+  // --- Entry from a turn sequence, typed colours, the named fault ----------------
+  // ScrambleEdit: turns in the program's notation or in standard notation.
+  std::string& scramble_text() { return scramble_text_; }
+  const std::string& scramble_text() const { return scramble_text_; }
+  // ScrambleBtn, or Enter in ScrambleEdit: paints the six grids with a solved
+  // cube (HomeFaceColour) after those turns, as rq51-cli --scramble paints
+  // it; the entry still has to be confirmed. A text that cannot be read, or
+  // an empty one, leaves the grids as they are and says why in
+  // scramble_message().
+  void ScrambleClick();
+  const std::string& scramble_message() const { return scramble_message_; }
+  // A colour letter typed while grid `grid` has the keyboard: chooses that
+  // colour, paints the selected cell and selects the next one, left to right
+  // and top to bottom, then the first cell of the next grid (1 -> 2 -> ... ->
+  // 6; the last cell of grid 6 stays selected). Returns the grid that holds
+  // the selection now.
+  int TypeColour(int grid, Colour colour);
   // FaultLabel: which rule the last refused entry breaks; rule kNone and no
   // text once an entry is accepted.
   const ArrangementDiagnosis& named_fault() const { return named_fault_; }
@@ -158,7 +174,9 @@ class SolverWindow {
   std::string label4_{kNotEntered};
   std::map<int, std::vector<std::string>> lists_;
   ArrangementFault last_fault_ = ArrangementFault::kReal;
-  // The named fault.
+  // Sequence entry and the named fault.
+  std::string scramble_text_;
+  std::string scramble_message_;
   ArrangementDiagnosis named_fault_;
   std::string fault_text_;
   std::array<bool, kFaceletCount + 1> outlined_{};
