@@ -15,7 +15,7 @@
 #include "cube/colour.h"
 #include "cube/facelets.h"
 #include "cube/moves.h"
-#include "cube/notation.h"
+#include "cube/standard_notation.h"
 #include "shell/solver_window.h"
 
 namespace rq51::cli {
@@ -27,8 +27,10 @@ constexpr const char* kSolveUsage =
     "                      [--trace] [PRESS ...]\n"
     "  --cube LETTERS     54 colours of facelets 1..54, each G R B O W Y, or '.' to\n"
     "                     leave the cell as the window has it.\n"
-    "  --scramble MOVES   turns (\"Rx Rz- Ly2\", \"Rx3\") performed on a solved cube\n"
-    "                     coloured front G, bottom R, back B, top O, left W, right Y.\n"
+    "  --scramble MOVES   turns performed on a solved cube coloured front G, bottom R,\n"
+    "                     back B, top O, left W, right Y, in the program's notation\n"
+    "                     (\"Rx Rz- Ly2\", \"Rx3\", \"(RxRy)２乗\") or, when that cannot\n"
+    "                     read them, in standard notation (\"R U' F2 M x Rw\").\n"
     "  PRESS              a button of the window by its control name (Sikou, Reset,\n"
     "                     Numtuke, Lbx1clear, Rx ... Mz3, the stage buttons).\n"
     "  --trace            after the window, one line per listed line in the order\n"
@@ -37,7 +39,10 @@ constexpr const char* kSolveUsage =
     "                     line (the turning over's caption) and the home numbers\n"
     "                     of facelets 1..54 right after it, separated by tabs.\n"
     "  Prints Label4, every list box, Edit55, the net, the home numbers and\n"
-    "  whether the cube is solved, one item per line.\n";
+    "  whether the cube is solved, one item per line. A refused entry adds the\n"
+    "  line 'fault<TAB>RULE<TAB>PLACE' after Label4: RULE is colours, centres,\n"
+    "  pieces, twist, flip or parity, PLACE the colour counts, centre facelets or\n"
+    "  slots concerned (empty for twist, flip and parity).\n";
 
 // kNone leaves a cell as the window has it.
 using Colours = std::array<Colour, kFaceletCount + 1>;
@@ -164,24 +169,16 @@ std::optional<SolveRequest> ParseArguments(const std::vector<std::string>& args,
       request.paint[k] = *colour;
     }
   } else {
-    const MacroReading reading = ReadMacroText(*scramble, NotationOptions{.accept_power3 = true});
-    if (reading.malformed || reading.stop < scramble->size()) {
-      // Name the whole blank-separated word the reading stopped in.
-      const std::string_view text = *scramble;
-      const size_t blank_before = text.find_last_of(' ', reading.stop);
-      std::string_view rest =
-          text.substr(blank_before == std::string_view::npos ? 0 : blank_before + 1);
-      const size_t blank = rest.find(' ', 1);
-      if (blank != std::string_view::npos) rest = rest.substr(0, blank);
-      error = reading.malformed
-                  ? "bracket without a closing ')' in --scramble at '" + Printable(rest) + "'"
-                  : "unknown move '" + Printable(rest) + "' in --scramble";
+    // The program's notation first, then standard notation.
+    const TurnSequence sequence = ReadTurnSequence(*scramble);
+    if (!sequence.read) {
+      error = sequence.open_bracket
+                  ? "bracket without a closing ')' in --scramble at '" +
+                        Printable(sequence.unread_word) + "'"
+                  : "unknown move '" + Printable(sequence.unread_word) + "' in --scramble";
       return std::nullopt;
     }
-    // A solved physical cube held as the corners-first windows expect it.
-    Colours solved{};
-    for (int k = 1; k <= kFaceletCount; ++k) solved[k] = HomeFaceColour(FaceOf(k));
-    request.paint = ApplyToState(MapOfMoves(reading.moves), solved);
+    request.paint = ColoursAfterTurns(sequence.moves);
   }
   return request;
 }
@@ -204,6 +201,10 @@ std::string Hex(const Rgb& colour) {
 
 void PrintWindow(const SolverWindow& window, std::ostream& out) {
   out << "Label4\t" << window.label4() << '\n';
+  if (window.last_fault() != ArrangementFault::kReal) {
+    out << "fault\t" << FaultRuleName(window.named_fault().rule) << '\t'
+        << FaultPlaceText(window.named_fault()) << '\n';
+  }
   for (int n : window.ListBoxNumbers()) {
     const std::vector<std::string>& lines = window.list_box(n);
     out << "ListBox" << n << '\t' << lines.size() << '\n';
@@ -244,6 +245,8 @@ void PrintTrace(const SolverWindow& window, std::ostream& out) {
 }
 
 }  // namespace
+
+void PrintSolverWindow(const SolverWindow& window, std::ostream& out) { PrintWindow(window, out); }
 
 int RunSolve(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   std::string error;

@@ -75,6 +75,7 @@ void SolverWindow::GridMouseDown(int grid, MouseButton button, CellRef under_poi
   }
   const CellRef cell = selected_[grid];
   grids_[grid][cell.column][cell.row] = current_colour_;
+  ClearOutlines();
 }
 
 void SolverWindow::SelectCell(int grid, CellRef cell) {
@@ -110,6 +111,7 @@ void SolverWindow::CheckArrangement() {
   // be those of a cube that can really exist; anything else would be
   // reported correct and then left unsolved by every method.
   last_fault_ = CheckEnteredArrangement(table_, variant_->rule);
+  NameFault();
   if (last_fault_ == ArrangementFault::kReal) {
     label4_ = std::string(kArrangementOk);
   } else {

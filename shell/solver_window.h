@@ -155,6 +155,30 @@ class SolverWindow {
   int last_run_turns() const { return last_run_turns_; }
   // A plain UTF-8 text of the entered cube and every list with its turns.
   std::string SolutionText() const;
+  // --- Entry from a turn sequence, typed colours, the named fault ----------------
+  // ScrambleEdit: turns in the program's notation or in standard notation.
+  std::string& scramble_text() { return scramble_text_; }
+  const std::string& scramble_text() const { return scramble_text_; }
+  // ScrambleBtn, or Enter in ScrambleEdit: paints the six grids with a solved
+  // cube (HomeFaceColour) after those turns, as rq51-cli --scramble paints
+  // it; the entry still has to be confirmed. A text that cannot be read, or
+  // an empty one, leaves the grids as they are and says why in
+  // scramble_message().
+  void ScrambleClick();
+  const std::string& scramble_message() const { return scramble_message_; }
+  // A colour letter typed while grid `grid` has the keyboard: chooses that
+  // colour, paints the selected cell and selects the next one, left to right
+  // and top to bottom, then the first cell of the next grid (1 -> 2 -> ... ->
+  // 6; the last cell of grid 6 stays selected). Returns the grid that holds
+  // the selection now.
+  int TypeColour(int grid, Colour colour);
+  // FaultLabel: which rule the last refused entry breaks; rule kNone and no
+  // text once an entry is accepted.
+  const ArrangementDiagnosis& named_fault() const { return named_fault_; }
+  const std::string& fault_text() const { return fault_text_; }
+  // The cells the named fault concerns, outlined until the next paint or
+  // confirmation.
+  bool IsOutlined(int grid, int column, int row) const;
 
   // --- What the stage frame does to the window --------------------------------
   // Appends a line to a list; `effect` is what it performs on the cube.
@@ -198,6 +222,10 @@ class SolverWindow {
   bool Listed(const Moment& moment) const;
   StateTable TableAt(size_t moment) const;
   PlaybackPlace PlaceOf(size_t moment) const;
+  // After a check: names the fault of a refused entry and outlines its
+  // cells, or clears both for an accepted one.
+  void NameFault();
+  void ClearOutlines() { outlined_.fill(false); }
 
   const WindowVariant* variant_;
   const Method* method_;
@@ -219,6 +247,12 @@ class SolverWindow {
   mutable std::array<NetCell, kFaceletCount + 1> browsed_net_{};
   mutable bool browsed_net_ready_ = false;
   int last_run_turns_ = 0;
+  // Sequence entry and the named fault.
+  std::string scramble_text_;
+  std::string scramble_message_;
+  ArrangementDiagnosis named_fault_;
+  std::string fault_text_;
+  std::array<bool, kFaceletCount + 1> outlined_{};
 };
 
 }  // namespace rq51

@@ -58,6 +58,25 @@ void PaintScrambledCube(rq51::WindowSet& windows, int form) {
   view.Render();
 }
 
+// A scrambled cube painted into the CF window with two stickers of one
+// corner exchanged by mistake, then confirmed: the entry is refused, the
+// fault named and the corner's cells outlined.
+void RefuseMirroredCorner(rq51::WindowSet& windows) {
+  PaintScrambledCube(windows, 4);
+  rq51::SolverWindowView& view = SolverView(windows, 4);
+  const auto& corner = rq51::CornerSlots()[0].facelets;
+  const rq51::GridCell a = rq51::FaceletGridCell(corner[1]);
+  const rq51::GridCell b = rq51::FaceletGridCell(corner[2]);
+  const rq51::Colour colour_a = view.window().grid_cell(a.grid, a.column, a.row);
+  const rq51::Colour colour_b = view.window().grid_cell(b.grid, b.column, b.row);
+  view.window().ChooseColour(colour_b);
+  view.window().GridMouseDown(a.grid, rq51::MouseButton::kLeft, {a.column, a.row});
+  view.window().ChooseColour(colour_a);
+  view.window().GridMouseDown(b.grid, rq51::MouseButton::kLeft, {b.column, b.row});
+  view.Render();
+  Click(windows, 4, "Coloring");
+}
+
 // Confirms the painted TK-C cube and switches the net's numbers on.
 void ConfirmEntry(rq51::WindowSet& windows) {
   Click(windows, 6, "Coloring");
@@ -94,6 +113,7 @@ std::vector<Shot> Shots() {
       {"tkc_painted.png", 6, [](rq51::WindowSet& windows) { PaintScrambledCube(windows, 6); }},
       {"tkc_entered.png", 6, ConfirmEntry},
       {"explorer_turns.png", 2, ExploreTurns},
+      {"cf_refused.png", 4, RefuseMirroredCorner},
       {"cf0_solved.png", 3, [](rq51::WindowSet& windows) { SolveInOneShot(windows, 3); }},
       {"cf_solved.png", 4, [](rq51::WindowSet& windows) { SolveInOneShot(windows, 4); }},
       {"lb_solved.png", 5, [](rq51::WindowSet& windows) { SolveInOneShot(windows, 5); }},

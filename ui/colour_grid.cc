@@ -1,6 +1,7 @@
 #include "ui/colour_grid.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -32,14 +33,26 @@ class CellDelegate : public QStyledItemDelegate {
     const QVariant foreground = index.data(Qt::ForegroundRole);
     painter->setPen(foreground.isValid() ? foreground.value<QBrush>().color() : QColor(Qt::black));
     painter->drawText(option.rect, Qt::AlignCenter, index.data(Qt::DisplayRole).toString());
+    // A cell a refused entry's fault concerns gets a red frame on its edge;
+    // the selection frame then sits inside it.
+    const bool outlined = index.data(ColourGrid::kOutlineRole).toBool();
+    if (outlined) {
+      QPen pen(QColor(220, 0, 0), 2);
+      pen.setJoinStyle(Qt::MiterJoin);
+      painter->setPen(pen);
+      painter->setBrush(Qt::NoBrush);
+      painter->drawRect(QRectF(option.rect).adjusted(1, 1, -1, -1));
+    }
     if (grid_->currentIndex() == index) {
+      const double inset = outlined ? 2 : 0;
+      const QRectF frame = QRectF(option.rect).adjusted(inset, inset, -inset, -inset);
       QPen pen(QColor(255, 140, 0), 3);
       pen.setJoinStyle(Qt::MiterJoin);
       painter->setPen(pen);
       painter->setBrush(Qt::NoBrush);
-      painter->drawRect(QRectF(option.rect).adjusted(1.5, 1.5, -1.5, -1.5));
+      painter->drawRect(frame.adjusted(1.5, 1.5, -1.5, -1.5));
       painter->setPen(QPen(Qt::black, 1));
-      painter->drawRect(QRectF(option.rect).adjusted(3.5, 3.5, -3.5, -3.5));
+      painter->drawRect(frame.adjusted(3.5, 3.5, -3.5, -3.5));
     }
     painter->restore();
   }
@@ -95,6 +108,33 @@ void ColourGrid::ShowCells(const std::array<std::array<Colour, 3>, 3>& cells, Ce
     setCurrentCell(selected.row, selected.column);
   }
   viewport()->update();
+}
+
+void ColourGrid::ShowOutlines(const std::array<std::array<bool, 3>, 3>& outlined) {
+  bool changed = false;
+  for (int column = 0; column < 3; ++column) {
+    for (int row = 0; row < 3; ++row) {
+      QTableWidgetItem* cell = item(row, column);
+      if (cell->data(kOutlineRole).toBool() == outlined[column][row]) continue;
+      cell->setData(kOutlineRole, outlined[column][row]);
+      changed = true;
+    }
+  }
+  if (changed) viewport()->update();
+}
+
+void ColourGrid::keyPressEvent(QKeyEvent* event) {
+  const Qt::KeyboardModifiers chords = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+  const QString text = event->text().toUpper();
+  if (on_key_ && (event->modifiers() & chords) == 0 && text.size() == 1) {
+    const std::optional<Colour> colour = ColourOfLetter(text.toStdString());
+    if (colour) {
+      event->accept();
+      on_key_(*colour);
+      return;
+    }
+  }
+  QTableWidget::keyPressEvent(event);
 }
 
 void ColourGrid::mousePressEvent(QMouseEvent* event) {

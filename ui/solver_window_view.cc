@@ -198,6 +198,7 @@ QWidget* SolverWindowView::BuildColourEntry() {
   column->addSpacing(4);
   column->addWidget(MakeLabel(QStringLiteral("Label2"), Text(variant.label2), panel));
   column->addLayout(BuildGridGroup({5, 3, 2}, false));
+  column->addWidget(BuildScrambleEntry(panel));
   column->addSpacing(6);
 
   auto* coloring =
@@ -207,6 +208,7 @@ QWidget* SolverWindowView::BuildColourEntry() {
   label4_ = MakeLabel(QStringLiteral("Label4"), QString(), panel);
   label4_->setWordWrap(true);
   column->addWidget(label4_);
+  column->addWidget(BuildFaultLabel(panel));
   if (variant.kind != WindowKind::kCf0) {
     column->addSpacing(8);
     column->addWidget(BuildDecorations());
@@ -235,6 +237,7 @@ QLayout* SolverWindowView::BuildGridGroup(const std::array<int, 3>& grids, bool 
         },
         this);
     grid->setObjectName(QStringLiteral("StringGrid%1").arg(n));
+    grid->SetColourKeyHandler([this, n](Colour colour) { TypeColour(n, colour); });
     connect(grid, &QTableWidget::currentCellChanged, this, [this, n](int row, int column) {
       if (row >= 0 && column >= 0) window_->SelectCell(n, CellRef{column, row});
     });
@@ -553,6 +556,7 @@ void SolverWindowView::Render() {
   rendering_ = false;
   playback_->setText(Text(window.PlaybackText()));
   run_turns_->setText(QStringLiteral("直前の変換：%1 手").arg(window.last_run_turns()));
+  RenderEntryAids();
 }
 
 }  // namespace rq51

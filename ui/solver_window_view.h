@@ -63,6 +63,13 @@ class SolverWindowView : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void AddListColumn(QLayout* row, int list_box, const std::vector<const StageButton*>& buttons);
 
+  // Sequence entry, typed colours and the named fault
+  // (solver_window_entry_view.cc).
+  QWidget* BuildScrambleEntry(QWidget* parent);
+  QLabel* BuildFaultLabel(QWidget* parent);
+  void TypeColour(int grid, Colour colour);
+  void RenderEntryAids();
+
   // Runs a handler of the window object, then redraws.
   template <typename Handler>
   void Act(Handler handler) {
@@ -81,6 +88,9 @@ class SolverWindowView : public QWidget {
   bool rendering_ = false;  // list selections set by Render are not the user's
   QLabel* label4_ = nullptr;
   QLineEdit* edit55_ = nullptr;
+  QLineEdit* scramble_edit_ = nullptr;  // ScrambleEdit
+  QLabel* scramble_message_ = nullptr;  // ScrambleMessage
+  QLabel* fault_label_ = nullptr;       // FaultLabel
 };
 
 }  // namespace rq51

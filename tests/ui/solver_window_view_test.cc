@@ -12,7 +12,9 @@
 
 #include "cube/facelets.h"
 #include "cube/moves.h"
+#include "tests/faulty_cubes.h"
 #include "ui/app_setup.h"
+#include "ui/colour_grid.h"
 
 namespace rq51 {
 namespace {
@@ -113,6 +115,28 @@ NetPicture Net(QWidget* view) {
   return net;
 }
 
+// Types the colour letters of every facelet, grid by grid and cell by cell,
+// into whichever grid has the keyboard, starting at grid 1's first cell.
+void TypeCube(QWidget* view, const std::array<Colour, kFaceletCount + 1>& colours) {
+  PressOnCell(Grid(view, 1), Qt::LeftButton, 0, 0);
+  for (int grid = 1; grid <= kFaceCount; ++grid) {
+    for (int row = 0; row < 3; ++row) {
+      for (int column = 0; column < 3; ++column) {
+        const std::string_view letter = LetterOf(colours[GridCellFacelet(grid, column, row)]);
+        QTest::keyClick(QApplication::focusWidget(), letter[0]);
+      }
+    }
+  }
+}
+
+bool Outlined(QWidget* view, int facelet) {
+  const GridCell cell = FaceletGridCell(facelet);
+  return Grid(view, cell.grid)
+      ->item(cell.row, cell.column)
+      ->data(ColourGrid::kOutlineRole)
+      .toBool();
+}
+
 void AddKinds() {
   QTest::addColumn<WindowKind>("kind");
   for (WindowKind kind : AllWindowKinds()) {
@@ -185,9 +209,13 @@ class SolverWindowViewTest : public QObject {
     QTest::keyClick(grid, Qt::Key_Up);
     PressOnCell(grid, Qt::RightButton, 0, 0);
     QCOMPARE(grid->item(1, 1)->text(), QStringLiteral("Y"));
-    // Cells cannot be typed into.
-    QTest::keyClicks(grid, QStringLiteral("G"));
+    // Cells are never edited as text: a colour letter paints the selected
+    // cell and moves on, any other letter does nothing.
+    QTest::keyClicks(grid, QStringLiteral("x"));
     QCOMPARE(grid->item(1, 1)->text(), QStringLiteral("Y"));
+    QTest::keyClicks(grid, QStringLiteral("G"));
+    QCOMPARE(grid->item(1, 1)->text(), QStringLiteral("G"));
+    QCOMPARE(grid->currentColumn(), 2);
     QCOMPARE(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
   }
 
@@ -418,6 +446,92 @@ class SolverWindowViewTest : public QObject {
     QCOMPARE(Lines(view.get(), 4), QStringList({"Lx"}));
     QCOMPARE(Find<QLabel>(view.get(), QStringLiteral("Label4"))->text(), kOk);
     QCOMPARE(Grid(view.get(), 6)->item(1, 1)->text(), QStringLiteral("Y"));
+  }
+
+  void NineKeysFillAGridAndMoveOnToTheNext() {
+    auto view = OpenView(WindowKind::kLb);
+    view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(view.get()));
+    PressOnCell(Grid(view.get(), 1), Qt::LeftButton, 0, 0);
+    QCOMPARE(QApplication::focusWidget(), Grid(view.get(), 1));
+    const QString letters = QStringLiteral("grbowyGRB");
+    for (QChar letter : letters) QTest::keyClick(QApplication::focusWidget(), letter.toLatin1());
+    for (int i = 0; i < 9; ++i) {
+      QCOMPARE(Grid(view.get(), 1)->item(i / 3, i % 3)->text(), letters[i].toUpper());
+    }
+    // The radio buttons show the colour last typed; the next grid has the
+    // keyboard with its first cell selected.
+    QVERIFY(Find<QRadioButton>(view.get(), QStringLiteral("BlueBtn"))->isChecked());
+    QCOMPARE(QApplication::focusWidget(), Grid(view.get(), 2));
+    QCOMPARE(Grid(view.get(), 2)->currentRow(), 0);
+    QCOMPARE(Grid(view.get(), 2)->currentColumn(), 0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QTest::keyClick(QApplication::focusWidget(), 'w');
+    QCOMPARE(Grid(view.get(), 2)->item(0, 1)->text(), QStringLiteral("W"));
+  }
+
+  void SequenceEntryPaintsTheGrids() {
+    auto view = OpenView(WindowKind::kCf0);
+    auto* edit = Find<QLineEdit>(view.get(), QStringLiteral("ScrambleEdit"));
+    auto* message = Find<QLabel>(view.get(), QStringLiteral("ScrambleMessage"));
+    QVERIFY(message->isHidden());
+    QTest::keyClicks(edit, QStringLiteral("R U R' U' Q"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    QVERIFY(!message->isHidden());
+    QCOMPARE(message->text(), QStringLiteral("「Q」が読めません。グリッドの色はそのままです。"));
+    QVERIFY(Grid(view.get(), 1)->item(0, 0)->text().isEmpty());
+
+    edit->clear();
+    QTest::keyClicks(edit, QStringLiteral("R"));
+    Click(view.get(), QStringLiteral("ScrambleBtn"));
+    QVERIFY(message->isHidden());
+    // R carries the front's right column to the top and the bottom's to the
+    // front.
+    QCOMPARE(Grid(view.get(), 1)->item(0, 2)->text(), QStringLiteral("R"));
+    QCOMPARE(Grid(view.get(), 4)->item(0, 2)->text(), QStringLiteral("G"));
+    QCOMPARE(Find<QLabel>(view.get(), QStringLiteral("Label4"))->text(),
+             QString::fromUtf8(kNotEntered.data(), kNotEntered.size()));
+    Click(view.get(), QStringLiteral("Coloring"));
+    QCOMPARE(Find<QLabel>(view.get(), QStringLiteral("Label4"))->text(), kOk);
+  }
+
+  void ARefusedCubeIsNamed_data() {
+    QTest::addColumn<WindowKind>("kind");
+    QTest::addColumn<int>("cube");
+    const auto cubes = test::FaultyCubes();
+    for (WindowKind kind : {WindowKind::kCf, WindowKind::kTkc}) {
+      for (int i = 0; i < static_cast<int>(cubes.size()); ++i) {
+        QTest::addRow("%s %s", VariantOf(kind).short_name.data(), cubes[i].name) << kind << i;
+      }
+    }
+  }
+  void ARefusedCubeIsNamed() {
+    QFETCH(WindowKind, kind);
+    QFETCH(int, cube);
+    const test::FaultyCube faulty = test::FaultyCubes()[cube];
+    auto view = OpenView(kind);
+    view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(view.get()));
+    auto* fault = Find<QLabel>(view.get(), QStringLiteral("FaultLabel"));
+    QVERIFY(fault->isHidden());
+    TypeCube(view.get(), faulty.colours);
+    Click(view.get(), QStringLiteral("Coloring"));
+    QCOMPARE(Find<QLabel>(view.get(), QStringLiteral("Label4"))->text(),
+             QString::fromUtf8(kArrangementWrong.data(), kArrangementWrong.size()));
+    QVERIFY(!fault->isHidden());
+    QVERIFY2(fault->text().contains(QString::fromUtf8(faulty.phrase)), qPrintable(fault->text()));
+    for (int k = 1; k <= kFaceletCount; ++k) {
+      const bool expected = std::count(faulty.outlined.begin(), faulty.outlined.end(), k) == 1;
+      QVERIFY2(Outlined(view.get(), k) == expected, qPrintable(QString::number(k)));
+    }
+    // A paint takes the outlines away; a correct entry the text too.
+    PressOnCell(Grid(view.get(), 3), Qt::LeftButton, 1, 1);
+    for (int k = 1; k <= kFaceletCount; ++k) QVERIFY(!Outlined(view.get(), k));
+    QTest::keyClicks(Find<QLineEdit>(view.get(), QStringLiteral("ScrambleEdit")),
+                     QStringLiteral("x"));
+    Click(view.get(), QStringLiteral("ScrambleBtn"));
+    Click(view.get(), QStringLiteral("Coloring"));
+    QVERIFY(fault->isHidden());
   }
 
   void FailedEntryEmptiesTheGrids() {

@@ -1,0 +1,98 @@
+// The solver window's aids to colour entry: painting the grids from a turn
+// sequence, typing colours into the grids, and naming the rule a refused
+// entry breaks.
+#include <string>
+#include <string_view>
+
+#include "cube/standard_notation.h"
+#include "shell/fault_text.h"
+#include "shell/solver_window.h"
+
+namespace rq51 {
+
+namespace {
+
+constexpr std::string_view kNoSequence = "手順を入力して下さい。";
+constexpr std::string_view kUnreadable = "が読めません。";
+constexpr std::string_view kUnclosed = "の括弧が閉じていません。";
+constexpr std::string_view kGridsKept = "グリッドの色はそのままです。";
+
+// A word as a message quotes it: at most kQuotedLength characters, so that
+// a long paste cannot swamp the label.
+std::string Quoted(std::string_view word) {
+  constexpr int kQuotedLength = 24;
+  int characters = 0;
+  for (size_t i = 0; i < word.size(); ++i) {
+    // A UTF-8 character starts at every byte that is not a continuation.
+    if ((static_cast<unsigned char>(word[i]) & 0xC0) == 0x80) continue;
+    if (++characters > kQuotedLength) return "「" + std::string(word.substr(0, i)) + "…」";
+  }
+  return "「" + std::string(word) + "」";
+}
+
+}  // namespace
+
+void SolverWindow::ScrambleClick() {
+  BrowseLive();
+  const TurnSequence sequence = ReadTurnSequence(scramble_text_);
+  if (sequence.read && sequence.moves.empty()) {
+    // Only blanks: painting a solved cube over the entry would lose it.
+    scramble_message_ = std::string(kNoSequence);
+    return;
+  }
+  if (!sequence.read) {
+    scramble_message_ = Quoted(sequence.unread_word) +
+                        std::string(sequence.open_bracket ? kUnclosed : kUnreadable) +
+                        std::string(kGridsKept);
+    return;
+  }
+  const auto colours = ColoursAfterTurns(sequence.moves);
+  for (int k = 1; k <= kFaceletCount; ++k) {
+    const GridCell cell = FaceletGridCell(k);
+    grids_[cell.grid][cell.column][cell.row] = colours[k];
+  }
+  scramble_message_.clear();
+  ClearOutlines();
+}
+
+int SolverWindow::TypeColour(int grid, Colour colour) {
+  if (grid < 1 || grid > kFaceCount) return grid;
+  ChooseColour(colour);
+  const CellRef cell = selected_[grid];
+  grids_[grid][cell.column][cell.row] = colour;
+  ClearOutlines();
+  if (cell.column < 2) {
+    selected_[grid] = {cell.column + 1, cell.row};
+  } else if (cell.row < 2) {
+    selected_[grid] = {0, cell.row + 1};
+  } else if (grid < kFaceCount) {
+    selected_[++grid] = {0, 0};
+  }
+  return grid;
+}
+
+bool SolverWindow::IsOutlined(int grid, int column, int row) const {
+  if (grid < 1 || grid > kFaceCount || column < 0 || column > 2 || row < 0 || row > 2) {
+    return false;
+  }
+  return outlined_[GridCellFacelet(grid, column, row)];
+}
+
+void SolverWindow::NameFault() {
+  ClearOutlines();
+  scramble_message_.clear();
+  if (last_fault_ == ArrangementFault::kReal) {
+    named_fault_ = {};
+    fault_text_.clear();
+    return;
+  }
+  named_fault_ = DiagnoseArrangement(ColoursOf(table_), variant_->rule);
+  // The colours alone always explain a refusal; should they ever not, the
+  // home numbers that identification could not give are pieces it could
+  // not tell apart.
+  if (named_fault_.rule == FaultRule::kNone) named_fault_.rule = FaultRule::kPieces;
+  fault_text_ = FaultText(named_fault_);
+  for (int facelet : named_fault_.facelets) outlined_[facelet] = true;
+}
+
+}  // namespace rq51
