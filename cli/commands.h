@@ -10,5 +10,6 @@ namespace rq51::cli {
 
 int RunExplore(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunSolve(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunStats(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace rq51::cli
