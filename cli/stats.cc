@@ -257,7 +257,7 @@ std::string WriteChart(const stats::RunResult& result, uint64_t seed, const std:
     histograms.push_back(
         {std::string(VariantOf(tally.method->window).name), tally.total.turns.histogram()});
   }
-  const ChartText text{"Turns per solve, " + std::to_string(result.cubes) + " random cubes (seed " +
+  const ChartText text{"Turns per solve, " + stats::Grouped(result.cubes) + " random cubes (seed " +
                            std::to_string(seed) + ")",
                        "turns per solve (each logged turn counts 1, Rx2 too)", "cubes (%)"};
   return WriteTurnsChart(histograms, text, path);

@@ -200,7 +200,8 @@ std::string WriteTurnsChart(const std::vector<TurnsHistogram>& histograms, const
   painter.translate(24, (kTop + kBottom) / 2.0);
   painter.rotate(-90);
   painter.drawText(QRectF(-(kBottom - kTop) / 2.0, -14, kBottom - kTop, 30), Qt::AlignCenter,
-                   QString::fromStdString(text.y_axis));
+                   QString::fromStdString(text.y_axis) +
+                       (bin > 1 ? QStringLiteral(" per %1 turns").arg(bin) : QString()));
   painter.restore();
   QFont title_font = WindowFont(20);
   title_font.setBold(true);

@@ -17,7 +17,7 @@ struct TurnsHistogram {
 struct ChartText {
   std::string title;
   std::string x_axis;
-  std::string y_axis;
+  std::string y_axis;  // the chart adds the width of its bars: "per 5 turns"
 };
 
 // Draws the histograms, each in its own colour with a legend, and saves the
