@@ -1,5 +1,6 @@
 // rq51-cli stats: how many turns each method asks of a person, over many
 // cubes drawn uniformly at random, per method and per stage.
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -83,24 +84,26 @@ struct StatsRequest {
   std::string plot;
 };
 
-// Why the chart could not be written to `path`, or nothing when it can.
+// Why the chart could not be written to `path`, or nothing when it can. The
+// file is opened for writing to find out, and a file made for the test is
+// removed again, so a refused path is left as it was.
 std::string PlotPathProblem(const std::string& path) {
   namespace fs = std::filesystem;
+  if (path.empty()) return "no file name given";
   std::error_code error;
   const fs::path file(path);
-  if (path.empty()) return "no file name given";
   if (fs::is_directory(file, error)) return "it is a folder";
-  if (fs::exists(file, error)) {
-    if (access(path.c_str(), W_OK) != 0) return std::strerror(errno);
-    return {};
+  const bool existed = fs::exists(file, error);
+  if (!existed) {
+    const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+    if (!fs::is_directory(folder, error)) {
+      return "the folder '" + Printable(folder.string()) + "' does not exist";
+    }
   }
-  const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
-  if (!fs::is_directory(folder, error)) {
-    return "the folder '" + Printable(folder.string()) + "' does not exist";
-  }
-  if (access(folder.c_str(), W_OK | X_OK) != 0) {
-    return "the folder '" + Printable(folder.string()) + "': " + std::strerror(errno);
-  }
+  const int fd = open(path.c_str(), existed ? O_WRONLY : O_WRONLY | O_CREAT | O_EXCL, 0644);
+  if (fd < 0) return std::strerror(errno);
+  close(fd);
+  if (!existed) unlink(path.c_str());
   return {};
 }
 
