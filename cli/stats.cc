@@ -50,7 +50,10 @@ constexpr const char* kStatsUsage =
     "  --plot FILE.png    also draw a histogram of turns per solve for each method\n"
     "  --threads T        threads to solve on (default: one per core)\n"
     "  Progress is shown on standard error when it is a terminal. Ctrl+C stops the\n"
-    "  run and prints the figures of the cubes done (exit status 130).\n";
+    "  run and prints the figures of the cubes done.\n"
+    "  Exit status: 0; 1 when a window left a cube unsolved or the chart could not\n"
+    "  be written (the figures are printed all the same); 2 for a bad argument\n"
+    "  (nothing is written); 130 after Ctrl+C.\n";
 
 constexpr int64_t kMaxCubes = 1'000'000'000'000;
 constexpr int kMaxThreads = 256;
