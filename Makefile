@@ -40,8 +40,11 @@ test-sanitizers: $(ASAN_BUILD)/CMakeCache.txt
 bench: build
 	./$(BUILD)/bench/rq51_bench
 
+# The windows, and the chart of turns per solve of every method over
+# 100,000 random cubes (its table goes into the README's "Which method?").
 screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/rq51-screenshots docs/screenshots
+	./$(BUILD)/rq51-cli stats --n 100000 --seed 1 --plot docs/screenshots/method_turns.png
 
 format:
 	clang-format -i $$(git ls-files '*.cc' '*.cpp' '*.h')

@@ -9,36 +9,6 @@ namespace rq51 {
 namespace {
 
 using Colours = StickerColours;
-using Vector = std::array<int, 3>;
-
-// Outward normal of each face in a right-handed frame: x to the right, y to
-// the back, z to the top. Only the handedness matters: a real cubie keeps
-// the orientation of its stickers' normals wherever it is turned to.
-constexpr std::array<Vector, kFaceCount + 1> kNormal = {{
-    {0, 0, 0},
-    {0, -1, 0},  // 1 front
-    {0, 0, -1},  // 2 bottom
-    {0, 1, 0},   // 3 back
-    {0, 0, 1},   // 4 top
-    {-1, 0, 0},  // 5 left
-    {1, 0, 0},   // 6 right
-}};
-
-int Determinant(const Vector& a, const Vector& b, const Vector& c) {
-  return a[0] * (b[1] * c[2] - b[2] * c[1]) - a[1] * (b[0] * c[2] - b[2] * c[0]) +
-         a[2] * (b[0] * c[1] - b[1] * c[0]);
-}
-
-int Handedness(int face_a, int face_b, int face_c) {
-  return Determinant(kNormal[face_a], kNormal[face_b], kNormal[face_c]);
-}
-
-// 0 for the top-bottom axis, 1 for front-back, 2 for left-right.
-int AxisOf(int face) {
-  if (face == 2 || face == 4) return 0;
-  if (face == 1 || face == 3) return 1;
-  return 2;
-}
 
 // Parity of a permutation of 0..n-1: 0 even, 1 odd.
 template <size_t N>
@@ -129,9 +99,9 @@ void ReadPieces(const std::array<int, kFaceletCount + 1>& face, Pieces& pieces) 
     // sticker that shows a top or bottom colour.
     std::array<int, 3> ring = f;
     if (slot_hand < 0) std::swap(ring[1], ring[2]);
-    while (AxisOf(FaceOf(ring[0])) != 0) std::rotate(ring.begin(), ring.begin() + 1, ring.end());
+    while (FaceAxis(FaceOf(ring[0])) != 0) std::rotate(ring.begin(), ring.begin() + 1, ring.end());
     for (int k = 0; k < 3; ++k) {
-      if (AxisOf(face[ring[k]]) == 0) pieces.twist_sum += k;
+      if (FaceAxis(face[ring[k]]) == 0) pieces.twist_sum += k;
     }
   }
   const auto& edges = EdgeSlots();
@@ -147,10 +117,10 @@ void ReadPieces(const std::array<int, kFaceletCount + 1>& face, Pieces& pieces) 
     // An edge's reference sticker is the one on the top-bottom axis, else
     // the one on the front-back axis; it is flipped when that sticker does
     // not lie on the slot's reference facelet.
-    const int slot_axis = std::min(AxisOf(FaceOf(f[0])), AxisOf(FaceOf(f[1])));
-    const int cubie_axis = std::min(AxisOf(face[f[0]]), AxisOf(face[f[1]]));
-    const int reference = AxisOf(FaceOf(f[0])) == slot_axis ? f[0] : f[1];
-    if (AxisOf(face[reference]) != cubie_axis) ++pieces.flips;
+    const int slot_axis = std::min(FaceAxis(FaceOf(f[0])), FaceAxis(FaceOf(f[1])));
+    const int cubie_axis = std::min(FaceAxis(face[f[0]]), FaceAxis(face[f[1]]));
+    const int reference = FaceAxis(FaceOf(f[0])) == slot_axis ? f[0] : f[1];
+    if (FaceAxis(face[reference]) != cubie_axis) ++pieces.flips;
   }
 }
 
@@ -182,8 +152,7 @@ bool CentresAreRotation(const std::array<int, kFaceCount + 1>& centre) {
     if (centre[OppositeFace(face)] != OppositeFace(centre[face])) return false;
   }
   // Right (+x), back (+y) and top (+z) go to the columns of the rotation.
-  return Determinant(kNormal[centre[6]], kNormal[centre[3]], kNormal[centre[4]]) ==
-         Determinant(kNormal[6], kNormal[3], kNormal[4]);
+  return Handedness(centre[6], centre[3], centre[4]) == Handedness(6, 3, 4);
 }
 
 // The face whose colour each sticker shows; 0 for a colour no face has.

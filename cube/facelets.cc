@@ -6,13 +6,20 @@ int GridCellFacelet(int grid, int column, int row) {
   const int c = column;
   const int r = row;
   switch (grid) {
-    case 1: return 7 + r - 3 * c;
-    case 2: return 18 - 3 * c - r;
-    case 3: return 27 - 3 * c - r;
-    case 4: return 34 + r - 3 * c;
-    case 5: return 37 + 3 * c + r;
-    case 6: return 52 + r - 3 * c;
-    default: return 0;
+    case 1:
+      return 7 + r - 3 * c;
+    case 2:
+      return 18 - 3 * c - r;
+    case 3:
+      return 27 - 3 * c - r;
+    case 4:
+      return 34 + r - 3 * c;
+    case 5:
+      return 37 + 3 * c + r;
+    case 6:
+      return 52 + r - 3 * c;
+    default:
+      return 0;
   }
 }
 
@@ -31,12 +38,12 @@ namespace {
 
 // Rows r1..r12, columns c1..c9; 0 marks an empty place.
 constexpr int kNet[12][9] = {
-    {0, 0, 0, 34, 31, 28, 0, 0, 0},     {0, 0, 0, 35, 32, 29, 0, 0, 0},
-    {0, 0, 0, 36, 33, 30, 0, 0, 0},     {43, 40, 37, 7, 4, 1, 52, 49, 46},
-    {44, 41, 38, 8, 5, 2, 53, 50, 47},  {45, 42, 39, 9, 6, 3, 54, 51, 48},
-    {0, 0, 0, 16, 13, 10, 0, 0, 0},     {0, 0, 0, 17, 14, 11, 0, 0, 0},
-    {0, 0, 0, 18, 15, 12, 0, 0, 0},     {0, 0, 0, 25, 22, 19, 0, 0, 0},
-    {0, 0, 0, 26, 23, 20, 0, 0, 0},     {0, 0, 0, 27, 24, 21, 0, 0, 0},
+    {0, 0, 0, 34, 31, 28, 0, 0, 0},    {0, 0, 0, 35, 32, 29, 0, 0, 0},
+    {0, 0, 0, 36, 33, 30, 0, 0, 0},    {43, 40, 37, 7, 4, 1, 52, 49, 46},
+    {44, 41, 38, 8, 5, 2, 53, 50, 47}, {45, 42, 39, 9, 6, 3, 54, 51, 48},
+    {0, 0, 0, 16, 13, 10, 0, 0, 0},    {0, 0, 0, 17, 14, 11, 0, 0, 0},
+    {0, 0, 0, 18, 15, 12, 0, 0, 0},    {0, 0, 0, 25, 22, 19, 0, 0, 0},
+    {0, 0, 0, 26, 23, 20, 0, 0, 0},    {0, 0, 0, 27, 24, 21, 0, 0, 0},
 };
 
 constexpr std::array<CornerSlot, 8> kCorners = {{
@@ -66,6 +73,26 @@ constexpr std::array<EdgeSlot, 12> kEdges = {{
 }};
 
 }  // namespace
+
+int Handedness(int face_a, int face_b, int face_c) {
+  // Outward normals in a right-handed frame: x to the right, y to the back,
+  // z to the top.
+  using Vector = std::array<int, 3>;
+  static constexpr std::array<Vector, kFaceCount + 1> kNormal = {{
+      {0, 0, 0},
+      {0, -1, 0},  // 1 front
+      {0, 0, -1},  // 2 bottom
+      {0, 1, 0},   // 3 back
+      {0, 0, 1},   // 4 top
+      {-1, 0, 0},  // 5 left
+      {1, 0, 0},   // 6 right
+  }};
+  const Vector& a = kNormal[face_a];
+  const Vector& b = kNormal[face_b];
+  const Vector& c = kNormal[face_c];
+  return a[0] * (b[1] * c[2] - b[2] * c[1]) - a[1] * (b[0] * c[2] - b[2] * c[0]) +
+         a[2] * (b[0] * c[1] - b[1] * c[0]);
+}
 
 NetPosition NetPositionOf(int facelet) {
   for (int r = 0; r < 12; ++r) {

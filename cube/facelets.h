@@ -34,6 +34,18 @@ constexpr int FaceOfCode(int code) {
   return 0;
 }
 
+// 0 for the top-bottom axis, 1 for front-back, 2 for left-right.
+constexpr int FaceAxis(int face) {
+  if (face == 2 || face == 4) return 0;
+  if (face == 1 || face == 3) return 1;
+  return 2;
+}
+
+// +1 when the outward normals of faces a, b and c (on three different axes)
+// form a right-handed frame, -1 when left-handed, 0 when two share an axis.
+// A real cubie keeps the handedness of its stickers wherever it is turned.
+int Handedness(int face_a, int face_b, int face_c);
+
 inline constexpr std::array<int, 6> kCentres = {5, 14, 23, 32, 41, 50};
 // The left-back-bottom corner whose colours fix the faces in the
 // corners-first windows.

@@ -13,6 +13,7 @@ enum class WindowKind { kCf0, kCf, kLb, kTkc, kTkl };
 struct WindowVariant {
   WindowKind kind;
   std::string_view short_name;  // "cf0", "cf", "lb", "tkc", "tkl"
+  std::string_view name;        // "CF-0", "CF", "LB", "TK-C", "TK-L": the method taught
   std::string_view class_name;  // "TForm3" ...
   std::string_view title;       // "Form3" ...
   FaceColourRule rule;

@@ -12,8 +12,10 @@
 #              [EXPECT_STDOUT_CONTAINS <text> ...] (each text appears in the output)
 #              [EXPECT_STDOUT_LINES <n>]           (number of output lines)
 #              [EXPECT_STDOUT_EMPTY]
-#              [EXPECT_STDERR_CONTAINS <text> ...])
+#              [EXPECT_STDERR_CONTAINS <text> ...]
+#              [EXPECT_STDERR_LINES <n>])          (number of error lines)
 #
+# or of report_case(<name> <problems> <stderr>) after checks of its own.
 # All cases run; the script fails at the end if any of them failed.
 cmake_minimum_required(VERSION 3.25)
 
@@ -30,7 +32,7 @@ set_property(GLOBAL PROPERTY cli_passed 0)
 set_property(GLOBAL PROPERTY cli_failed 0)
 
 function(expect_cli)
-  cmake_parse_arguments(E "EXPECT_STDOUT_EMPTY" "NAME;EXPECT_STATUS;EXPECT_STDOUT_FILE;EXPECT_STDOUT_LINES"
+  cmake_parse_arguments(E "EXPECT_STDOUT_EMPTY" "NAME;EXPECT_STATUS;EXPECT_STDOUT_FILE;EXPECT_STDOUT_LINES;EXPECT_STDERR_LINES"
                         "ARGS;EXPECT_STDOUT_CONTAINS;EXPECT_STDERR_CONTAINS" ${ARGN})
   if(NOT DEFINED E_EXPECT_STATUS)
     set(E_EXPECT_STATUS 0)
@@ -66,6 +68,13 @@ function(expect_cli)
       string(APPEND problems "  ${lines} output lines, expected ${E_EXPECT_STDOUT_LINES}\n")
     endif()
   endif()
+  if(DEFINED E_EXPECT_STDERR_LINES)
+    string(REGEX MATCHALL "\n" newlines "${err}")
+    list(LENGTH newlines lines)
+    if(NOT lines EQUAL E_EXPECT_STDERR_LINES)
+      string(APPEND problems "  ${lines} error lines, expected ${E_EXPECT_STDERR_LINES}\n")
+    endif()
+  endif()
   foreach(text IN LISTS E_EXPECT_STDOUT_CONTAINS)
     string(FIND "${out}" "${text}" at)
     if(at EQUAL -1)
@@ -79,16 +88,22 @@ function(expect_cli)
     endif()
   endforeach()
 
+  report_case("${E_NAME}" "${problems}" "${err}")
+endfunction()
+
+# Counts a case as passed when `problems` is empty, else prints them with
+# the standard error `err`. For cases that check more than expect_cli can.
+function(report_case name problems err)
   if(problems STREQUAL "")
     get_property(n GLOBAL PROPERTY cli_passed)
     math(EXPR n "${n} + 1")
     set_property(GLOBAL PROPERTY cli_passed ${n})
-    message(STATUS "ok     ${E_NAME}")
+    message(STATUS "ok     ${name}")
   else()
     get_property(n GLOBAL PROPERTY cli_failed)
     math(EXPR n "${n} + 1")
     set_property(GLOBAL PROPERTY cli_failed ${n})
-    message(STATUS "FAILED ${E_NAME}\n${problems}  standard error was:\n${err}")
+    message(STATUS "FAILED ${name}\n${problems}  standard error was:\n${err}")
   endif()
 endfunction()
 

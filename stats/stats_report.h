@@ -1,0 +1,29 @@
+// The figures of a run of RunMethodStats as a table for a terminal, as CSV
+// for spreadsheets or as JSON for scripts: one row per method for the whole
+// solve (stage "all") and one per stage that logs turns.
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "stats/method_stats.h"
+
+namespace rq51::stats {
+
+enum class ReportFormat { kText, kCsv, kJson };
+
+// 1234567 -> "1,234,567".
+std::string Grouped(int64_t number);
+
+// "text", "csv", "json".
+std::optional<ReportFormat> ReportFormatFromName(std::string_view name);
+
+// `asked` is the number of cubes asked for; the result may hold fewer when
+// the run was stopped.
+void WriteReport(const RunResult& result, int64_t asked, uint64_t seed, ReportFormat format,
+                 std::ostream& out);
+
+}  // namespace rq51::stats
