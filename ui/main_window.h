@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QWidget>
 #include <array>
+#include <functional>
+#include <utility>
 
 class QCloseEvent;
 class QPushButton;
@@ -36,6 +38,9 @@ class MainWindow : public QWidget {
 
   // The window that toFormN shows; set once that window exists.
   void SetMenuTarget(int form, QWidget* window);
+  // Called when a menu button is pressed before its window exists; it makes
+  // the missing windows and sets them as targets.
+  void SetMissingWindowMaker(std::function<void()> maker) { make_missing_ = std::move(maker); }
   QWidget* MenuTarget(int form) const;
 
   QPushButton* MenuButton(int form) const;
@@ -58,6 +63,7 @@ class MainWindow : public QWidget {
 
   std::array<QPushButton*, kLastMenuForm - kFirstMenuForm + 1> buttons_{};
   std::array<QPointer<QWidget>, kLastMenuForm - kFirstMenuForm + 1> targets_{};
+  std::function<void()> make_missing_;
 };
 
 }  // namespace rq51
