@@ -4,8 +4,11 @@
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+# Where `make install` puts RQ51; PREFIX=$$HOME/.local needs no root.
+PREFIX ?= /usr/local
 
-.PHONY: all deps build run test test-release test-sanitizers bench screenshots format clean
+.PHONY: all deps build run test test-release test-sanitizers bench screenshots format clean \
+	install uninstall
 
 all: build
 
@@ -36,6 +39,14 @@ $(ASAN_BUILD)/CMakeCache.txt:
 test-sanitizers: $(ASAN_BUILD)/CMakeCache.txt
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The two programs, the desktop entry, the icon and the AppStream metainfo.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# Removes exactly the files the last `make install` installed.
+uninstall:
+	cmake -DMANIFEST=$(BUILD)/install_manifest.txt -P tools/uninstall.cmake
 
 bench: build
 	./$(BUILD)/bench/rq51_bench
