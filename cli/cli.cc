@@ -35,7 +35,7 @@ std::string Printable(std::string text) {
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.empty()) {
-    err << kUsage;
+    err << "rq51-cli: no command given (see rq51-cli --help)\n";
     return 2;
   }
   const std::string& command = args.front();
