@@ -33,7 +33,7 @@ namespace {
 class ExactText {
  public:
   explicit ExactText(std::string_view text)
-      : bytes_(new char[text.size() + 1]), size_(text.size()) {
+      : bytes_(new char[text.size()]), size_(text.size()) {
     std::memcpy(bytes_.get(), text.data(), text.size());
   }
   std::string_view view() const { return {bytes_.get(), size_}; }
