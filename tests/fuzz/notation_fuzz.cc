@@ -32,9 +32,8 @@ namespace {
 // A text in a heap block of exactly its size.
 class ExactText {
  public:
-  explicit ExactText(std::string_view text)
-      : bytes_(new char[text.size()]), size_(text.size()) {
-    std::memcpy(bytes_.get(), text.data(), text.size());
+  explicit ExactText(std::string_view text) : bytes_(new char[text.size()]), size_(text.size()) {
+    if (!text.empty()) std::memcpy(bytes_.get(), text.data(), text.size());
   }
   std::string_view view() const { return {bytes_.get(), size_}; }
 

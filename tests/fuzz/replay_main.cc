@@ -19,9 +19,11 @@ bool Replay(const std::filesystem::path& path) {
   if (!file) return false;
   const std::vector<char> bytes((std::istreambuf_iterator<char>(file)),
                                 std::istreambuf_iterator<char>());
-  // A copy of exactly the input's size, as libFuzzer passes it.
-  std::vector<uint8_t> input(bytes.begin(), bytes.end());
-  LLVMFuzzerTestOneInput(input.empty() ? nullptr : input.data(), input.size());
+  // A copy of exactly the input's size, as libFuzzer passes it; never a
+  // null pointer, not even for an empty input.
+  static const uint8_t kNothing = 0;
+  const std::vector<uint8_t> input(bytes.begin(), bytes.end());
+  LLVMFuzzerTestOneInput(input.empty() ? &kNothing : input.data(), input.size());
   return true;
 }
 
