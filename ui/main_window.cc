@@ -202,7 +202,7 @@ void MainWindow::toForm6Click() { ShowMenuTarget(6); }
 void MainWindow::toForm7Click() { ShowMenuTarget(7); }
 
 void MainWindow::ShowMenuTarget(int form) {
-  if (MenuTarget(form) == nullptr && make_missing_) make_missing_();
+  if (MenuTarget(form) == nullptr && make_missing_) make_missing_(form);
   QWidget* window = MenuTarget(form);
   if (window == nullptr) return;
   if (window->isMinimized()) {

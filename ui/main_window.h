@@ -38,9 +38,11 @@ class MainWindow : public QWidget {
 
   // The window that toFormN shows; set once that window exists.
   void SetMenuTarget(int form, QWidget* window);
-  // Called when a menu button is pressed before its window exists; it makes
-  // the missing windows and sets them as targets.
-  void SetMissingWindowMaker(std::function<void()> maker) { make_missing_ = std::move(maker); }
+  // Called with N when toFormN is pressed before its window exists; it makes
+  // that window (and any missing before it) and sets it as the target.
+  void SetMissingWindowMaker(std::function<void(int form)> maker) {
+    make_missing_ = std::move(maker);
+  }
   QWidget* MenuTarget(int form) const;
 
   QPushButton* MenuButton(int form) const;
@@ -63,7 +65,7 @@ class MainWindow : public QWidget {
 
   std::array<QPushButton*, kLastMenuForm - kFirstMenuForm + 1> buttons_{};
   std::array<QPointer<QWidget>, kLastMenuForm - kFirstMenuForm + 1> targets_{};
-  std::function<void()> make_missing_;
+  std::function<void(int form)> make_missing_;
 };
 
 }  // namespace rq51

@@ -28,7 +28,7 @@ WindowSet::WindowSet() {
   QApplication::setQuitOnLastWindowClosed(false);
 
   windows_[0] = std::make_unique<MainWindow>();
-  main_window()->SetMissingWindowMaker([this] { CreateAllWindows(); });
+  main_window()->SetMissingWindowMaker([this](int form) { CreateWindowsUpTo(form); });
   main_window()->installEventFilter(this);
 }
 
@@ -45,8 +45,10 @@ QWidget* WindowSet::window(int form) const {
 
 void WindowSet::ShowMainWindow() { main_window()->show(); }
 
-void WindowSet::CreateAllWindows() {
-  while (CreateNextWindow()) {
+void WindowSet::CreateAllWindows() { CreateWindowsUpTo(kWindowCount); }
+
+void WindowSet::CreateWindowsUpTo(int form) {
+  while (window(form) == nullptr && CreateNextWindow()) {
   }
 }
 

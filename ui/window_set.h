@@ -21,8 +21,8 @@ namespace rq51 {
 //
 // The main window is what the user waits for, so the six others are made
 // right after its first paint, one per pass of the event loop. A menu button
-// pressed before they all exist makes the missing ones at once, in the same
-// order, and opens its window.
+// pressed before its window exists makes it at once, with any missing before
+// it in window order, and opens it.
 class WindowSet : public QObject {
  public:
   static constexpr int kWindowCount = 7;
@@ -45,6 +45,8 @@ class WindowSet : public QObject {
   // Makes every window that does not exist yet, in window order; windows
   // that exist are left as they are.
   void CreateAllWindows();
+  // The same, up to TFormN.
+  void CreateWindowsUpTo(int form);
   bool AllWindowsExist() const;
 
  protected:

@@ -244,16 +244,18 @@ class MainWindowTest : public QObject {
     for (int form = kFirstMenuForm; form <= kLastMenuForm; ++form) {
       QVERIFY(early->window(form) == nullptr);
     }
+    // The windows up to the pressed one are made, in window order.
     early->main_window()->MenuButton(5)->click();
-    QVERIFY(early->AllWindowsExist());
     QPointer<QWidget> solver = early->window(5);
-    QVERIFY(solver->isVisible());
-    for (int form : {2, 3, 4, 6, 7}) QVERIFY(!early->window(form)->isVisible());
-    // The first paint of the main window makes nothing again.
+    QVERIFY(solver != nullptr && solver->isVisible());
+    for (int form : {2, 3, 4}) QVERIFY(early->window(form) && !early->window(form)->isVisible());
+    QVERIFY(early->window(6) == nullptr);
+    // The first paint of the main window makes the rest, and none again.
     early->ShowMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(early->main_window()));
-    QApplication::processEvents();
+    QTRY_VERIFY(early->AllWindowsExist());
     QCOMPARE(early->window(5), solver.data());
+    QVERIFY(!early->window(6)->isVisible() && !early->window(7)->isVisible());
     QCOMPARE(QApplication::topLevelWidgets().size(), 2 * WindowSet::kWindowCount);
     early.reset();
     QCOMPARE(QApplication::topLevelWidgets().size(), WindowSet::kWindowCount);
