@@ -1,6 +1,7 @@
 #include "tests/fuzz/window_actions.h"
 
-#include <optional>
+#include <string>
+#include <vector>
 
 #include "app/solver_windows.h"
 #include "cube/colour.h"
