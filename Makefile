@@ -4,8 +4,17 @@
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+# Where `make install` puts RQ51; PREFIX=$$HOME/.local needs no root.
+PREFIX ?= /usr/local
+# `make fuzz` runs each harness this many seconds.
+FUZZ_SECONDS ?= 60
+# `make soak` runs this many random actions on each solver window; SOAK_SEED
+# replaces the soak's fixed seed (it prints the seed it uses).
+SOAK_ACTIONS ?= 1000000
 
-.PHONY: all deps build run test test-release test-sanitizers bench screenshots format clean
+.PHONY: all deps build run test test-release test-sanitizers bench screenshots format clean \
+	install uninstall fuzz soak
 
 all: build
 
@@ -37,6 +46,29 @@ test-sanitizers: $(ASAN_BUILD)/CMakeCache.txt
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# The two programs, the desktop entry, the icon and the AppStream metainfo.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# Removes exactly the files the last `make install` installed.
+uninstall:
+	cmake -DMANIFEST=$(BUILD)/install_manifest.txt -P tools/uninstall.cmake
+
+# The fuzz harnesses under libFuzzer (clang), each for FUZZ_SECONDS; new
+# inputs they find are kept in tests/fuzz/corpus/<harness>/.
+fuzz:
+	@bash tools/install-deps.sh --fuzz
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ \
+		-DRQ51_FUZZ=ON -DRQ51_BUILD_UI=OFF -DRQ51_BUILD_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target notation_fuzz cli_fuzz window_fuzz
+	bash tools/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# SOAK_ACTIONS random actions on each solver window under AddressSanitizer
+# and UndefinedBehaviorSanitizer, every rule checked after every action.
+soak: deps $(ASAN_BUILD)/CMakeCache.txt
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target window_soak
+	./$(ASAN_BUILD)/tests/fuzz/window_soak --actions $(SOAK_ACTIONS) $(if $(SOAK_SEED),--seed $(SOAK_SEED))
+
 bench: build
 	./$(BUILD)/bench/rq51_bench
 
@@ -50,4 +82,4 @@ format:
 	clang-format -i $$(git ls-files '*.cc' '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

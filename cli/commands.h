@@ -12,6 +12,10 @@ class SolverWindow;
 
 namespace rq51::cli {
 
+// The whole command line after the program's name: a sub-command and its
+// arguments, --help or --version. Bad input gives status 2, one line on
+// `err` and nothing on `out`.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunExplore(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunSolve(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunStats(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages RQ51 needs to build, test and run, but only
 # those that are missing. Uses sudo when not run as root.
+#
+#   tools/install-deps.sh          what `make run` and `make test` need
+#   tools/install-deps.sh --fuzz   also clang and its fuzzing runtime, for `make fuzz`
 set -euo pipefail
 
 packages=(
@@ -10,7 +13,24 @@ packages=(
   libgtest-dev
   libbenchmark-dev
   fonts-ipafont-gothic
+  # The tests validate the desktop entry and the AppStream metainfo.
+  desktop-file-utils
+  appstream
 )
+
+for option in "$@"; do
+  case "$option" in
+    --fuzz)
+      # libFuzzer ships in clang's runtime package; these two follow
+      # Debian's default clang version.
+      packages+=(clang libclang-rt-dev)
+      ;;
+    *)
+      echo "install-deps: unknown option '$option' (known: --fuzz)" >&2
+      exit 2
+      ;;
+  esac
+done
 
 if ! command -v apt-get >/dev/null 2>&1 || ! command -v dpkg-query >/dev/null 2>&1; then
   echo "install-deps: this system has no apt-get/dpkg; install these packages" >&2

@@ -165,6 +165,7 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   rq51::WindowSet windows;
+  windows.CreateAllWindows();
   bool all_saved = true;
   for (const Shot& shot : Shots()) all_saved = TakeShot(windows, shot, out_dir) && all_saved;
   return all_saved ? 0 : 1;

@@ -21,6 +21,7 @@
 
 #include "cube/facelets.h"
 #include "cube/moves.h"
+#include "ui/pictures.h"
 #include "ui/qt_colour.h"
 
 namespace rq51 {
@@ -273,7 +274,7 @@ void ExplorerWindow::BuildPushButtons() {
             Render();
           });
   QPushButton* close = make("BitBtn1", kCloseCaption, QRect(680, 150, 105, 28));
-  close->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+  close->setIcon(CloseButtonIcon());
   connect(close, &QPushButton::clicked, this, &QWidget::hide);
 }
 

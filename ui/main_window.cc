@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFontInfo>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -9,6 +10,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include "ui/app_setup.h"
 #include "ui/pictures.h"
 
 namespace rq51 {
@@ -132,7 +134,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
 
   auto* close_button = new QPushButton(QString::fromUtf16(u"閉じる(&C)"), this);
   close_button->setObjectName(QStringLiteral("BitBtn1"));
-  close_button->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+  close_button->setIcon(CloseButtonIcon());
   close_button->setGeometry(59, 368, 86, 25);
   connect(close_button, &QPushButton::clicked, this, &QWidget::close);
 
@@ -151,6 +153,13 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   note->setPalette(note_palette);
   QFont note_font = note->font();
   note_font.setPixelSize(15);
+  // The CR LF line breaks have no glyph in any face, and looking for a face
+  // that has them costs a fontconfig search at start-up. Every character of
+  // the note is in the Gothic face, so where that face is installed the note
+  // is drawn from it alone.
+  if (QFontInfo(note_font).family() == QString::fromUtf16(kSubstituteFontFamily)) {
+    note_font.setStyleStrategy(QFont::NoFontMerging);
+  }
   note->setFont(note_font);
   // The Gothic face that stands in for the windows' font sets its lines a
   // little wider and taller than the box was drawn for; the box grows to show
@@ -193,6 +202,7 @@ void MainWindow::toForm6Click() { ShowMenuTarget(6); }
 void MainWindow::toForm7Click() { ShowMenuTarget(7); }
 
 void MainWindow::ShowMenuTarget(int form) {
+  if (MenuTarget(form) == nullptr && make_missing_) make_missing_(form);
   QWidget* window = MenuTarget(form);
   if (window == nullptr) return;
   if (window->isMinimized()) {

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QWidget>
 #include <array>
+#include <functional>
+#include <utility>
 
 class QCloseEvent;
 class QPushButton;
@@ -36,6 +38,11 @@ class MainWindow : public QWidget {
 
   // The window that toFormN shows; set once that window exists.
   void SetMenuTarget(int form, QWidget* window);
+  // Called with N when toFormN is pressed before its window exists; it makes
+  // that window (and any missing before it) and sets it as the target.
+  void SetMissingWindowMaker(std::function<void(int form)> maker) {
+    make_missing_ = std::move(maker);
+  }
   QWidget* MenuTarget(int form) const;
 
   QPushButton* MenuButton(int form) const;
@@ -58,6 +65,7 @@ class MainWindow : public QWidget {
 
   std::array<QPushButton*, kLastMenuForm - kFirstMenuForm + 1> buttons_{};
   std::array<QPointer<QWidget>, kLastMenuForm - kFirstMenuForm + 1> targets_{};
+  std::function<void(int form)> make_missing_;
 };
 
 }  // namespace rq51

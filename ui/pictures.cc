@@ -113,6 +113,8 @@ void PaintSolvedCube(QPainter& painter, const QRectF& area) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   const double gap = 0.06;
+  // Almost a pixel inside the sticker's edge.
+  const double inset = gap + 0.8 / view.unit();
   for (int f = 0; f < 3; ++f) {
     const FaceFrame& face = visible[f];
     painter.setPen(QPen(QColor(20, 20, 20), view.unit() * 0.04));
@@ -122,14 +124,25 @@ void PaintSolvedCube(QPainter& painter, const QRectF& area) {
     const QColor colour = face.colour.darker(static_cast<int>(100 / shade[f]));
     for (int row = 0; row < 3; ++row) {
       for (int column = 0; column < 3; ++column) {
+        // The sticker in its own colour, antialiased, then its sheen inside
+        // it without antialiasing: the edge stays smooth, and the gradient
+        // is filled in one pass on this thread. An antialiased gradient fill
+        // is handed to Qt's painting threads, which costs more at start-up
+        // than the whole picture.
         const QPolygonF sticker =
             FacePolygon(view, face, column + gap, row + gap, column + 1 - gap, row + 1 - gap);
+        painter.setBrush(colour);
+        painter.drawPolygon(sticker);
+        const QPolygonF inside = FacePolygon(view, face, column + inset, row + inset,
+                                             column + 1 - inset, row + 1 - inset);
         QLinearGradient sheen(sticker.boundingRect().topLeft(),
                               sticker.boundingRect().bottomRight());
         sheen.setColorAt(0, colour.lighter(112));
         sheen.setColorAt(1, colour);
+        painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setBrush(sheen);
-        painter.drawPolygon(sticker);
+        painter.drawPolygon(inside);
+        painter.setRenderHint(QPainter::Antialiasing, true);
       }
     }
   }
@@ -181,6 +194,24 @@ QPixmap CubeLineDrawing(QSize size) {
   QPainter painter(&picture);
   PaintCubeLineDrawing(painter, QRectF(picture.rect()).adjusted(2, 2, -2, -2));
   return picture;
+}
+
+QIcon CloseButtonIcon() {
+  QIcon icon;
+  for (const int size : {16, 32}) {
+    QPixmap picture(size, size);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(48, 48, 48), size / 8.0, Qt::SolidLine, Qt::RoundCap));
+    const double near = size * 0.25;
+    const double far = size * 0.75;
+    painter.drawLine(QPointF(near, near), QPointF(far, far));
+    painter.drawLine(QPointF(near, far), QPointF(far, near));
+    painter.end();
+    icon.addPixmap(picture);
+  }
+  return icon;
 }
 
 }  // namespace rq51

@@ -1,6 +1,7 @@
 #ifndef RQ51_UI_PICTURES_H_
 #define RQ51_UI_PICTURES_H_
 
+#include <QIcon>
 #include <QPixmap>
 #include <QRectF>
 #include <QSize>
@@ -20,6 +21,12 @@ void PaintCubeLineDrawing(QPainter& painter, const QRectF& area);
 // The same pictures as pixmaps of the given size on a light background.
 QPixmap SolvedCubePicture(QSize size);
 QPixmap CubeLineDrawing(QSize size);
+
+// The cross on every window's close button. Drawn here rather than taken
+// from the style: the style looks its icon up in the icon themes and decodes
+// it from PNG files, which costs more than a millisecond before the main
+// window can be painted.
+QIcon CloseButtonIcon();
 
 }  // namespace rq51
 

@@ -27,6 +27,7 @@
 #include "cube/facelets.h"
 #include "cube/moves.h"
 #include "ui/colour_grid.h"
+#include "ui/pictures.h"
 #include "ui/solver_pictures.h"
 
 namespace rq51 {
@@ -146,7 +147,7 @@ SolverWindowView::SolverWindowView(std::unique_ptr<SolverWindow> window, QWidget
   layout->addWidget(BuildStageLists(), 1, 1, 1, 2);
 
   auto* close = MakeButton(QStringLiteral("BitBtn1"), QString::fromUtf8(kCloseCaption), this);
-  close->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+  close->setIcon(CloseButtonIcon());
   connect(close, &QPushButton::clicked, this, &QWidget::close);
   layout->addWidget(close, 2, 2, Qt::AlignRight);
 

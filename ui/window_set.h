@@ -1,37 +1,63 @@
 #ifndef RQ51_UI_WINDOW_SET_H_
 #define RQ51_UI_WINDOW_SET_H_
 
+#include <QObject>
 #include <QWidget>
 #include <array>
 #include <memory>
 
 #include "ui/main_window.h"
 
+class QEvent;
+
 namespace rq51 {
 
-// The program's seven top-level windows, created once in the order TForm1
-// (main menu), TForm2 (explorer), TForm3 .. TForm7 (solvers CF-0, CF, LB,
-// TK-C, TK-L) and kept until the set is destroyed. Only the main window is
-// shown; the others open from its menu and closing them only hides them, so
-// everything they hold is there again when they are reopened.
-class WindowSet {
+// The program's seven top-level windows, each created once and kept until
+// the set is destroyed: TForm1 (main menu), then TForm2 (explorer) and
+// TForm3 .. TForm7 (solvers CF-0, CF, LB, TK-C, TK-L) in this order. Only
+// the main window is shown; the others open from its menu and closing them
+// only hides them, so everything they hold is there again when they are
+// reopened.
+//
+// The main window is what the user waits for, so the six others are made
+// right after its first paint, one per pass of the event loop. A menu button
+// pressed before its window exists makes it at once, with any missing before
+// it in window order, and opens it.
+class WindowSet : public QObject {
  public:
   static constexpr int kWindowCount = 7;
 
   WindowSet();
-  ~WindowSet();
+  ~WindowSet() override;
   WindowSet(const WindowSet&) = delete;
   WindowSet& operator=(const WindowSet&) = delete;
 
   MainWindow* main_window() const;
 
-  // TFormN for N = 1..7; nullptr for any other number.
+  // TFormN for N = 1..7; nullptr for any other number and for a window not
+  // made yet.
   QWidget* window(int form) const;
 
-  // Shows the main window; the six others stay hidden.
+  // Shows the main window; the six others stay hidden and are made after
+  // its first paint.
   void ShowMainWindow();
 
+  // Makes every window that does not exist yet, in window order; windows
+  // that exist are left as they are.
+  void CreateAllWindows();
+  // The same, up to TFormN.
+  void CreateWindowsUpTo(int form);
+  bool AllWindowsExist() const;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  // Makes the first window in window order that does not exist yet; false
+  // when all exist.
+  bool CreateNextWindow();
+  void CreateRemainingOneByOne();
+
   // Index 0 holds TForm1. Destroyed in reverse order of creation.
   std::array<std::unique_ptr<QWidget>, kWindowCount> windows_;
 };

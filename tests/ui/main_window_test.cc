@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -58,8 +59,11 @@ class MainWindowTest : public QObject {
   void initTestCase() {
     SetUpApplicationFont();
     windows_ = std::make_unique<WindowSet>();
+    // Until the main window has been painted, it is the only window.
+    QCOMPARE(QApplication::topLevelWidgets().size(), 1);
     windows_->ShowMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(windows_->main_window()));
+    QTRY_VERIFY(windows_->AllWindowsExist());
   }
 
   void cleanupTestCase() { windows_.reset(); }
@@ -174,6 +178,12 @@ class MainWindowTest : public QObject {
     QCOMPARE(QFontInfo(button->font()).pixelSize(), 12);
     auto* label = windows_->main_window()->findChild<QLabel*>("Label1");
     QCOMPARE(QFontInfo(label->font()).family(), QStringLiteral("IPAPGothic"));
+    // The note is drawn from that face alone, so every character but its
+    // line breaks must be in it.
+    const QFontMetrics metrics(label->font());
+    for (const QChar c : Label1Text()) {
+      if (c != u'\r' && c != u'\n') QVERIFY2(metrics.inFont(c), qPrintable(QString(c)));
+    }
   }
 
   void CloseButtonHasFocusAndTabFollowsMenuOrder() {
@@ -193,7 +203,7 @@ class MainWindowTest : public QObject {
                                  "BitBtn1"}));
   }
 
-  void SevenWindowsExistFromStartSixHidden() {
+  void SevenWindowsExistAfterTheFirstPaintSixHidden() {
     QCOMPARE(QApplication::topLevelWidgets().size(), WindowSet::kWindowCount);
     for (int form = 1; form <= WindowSet::kWindowCount; ++form) {
       QWidget* window = windows_->window(form);
@@ -227,6 +237,28 @@ class MainWindowTest : public QObject {
     }
     QVERIFY(main->isVisible());
     for (int form = kFirstMenuForm; form <= kLastMenuForm; ++form) windows_->window(form)->hide();
+  }
+
+  void AMenuButtonPressedBeforeTheOtherWindowsExistOpensItsWindow() {
+    auto early = std::make_unique<WindowSet>();
+    for (int form = kFirstMenuForm; form <= kLastMenuForm; ++form) {
+      QVERIFY(early->window(form) == nullptr);
+    }
+    // The windows up to the pressed one are made, in window order.
+    early->main_window()->MenuButton(5)->click();
+    QPointer<QWidget> solver = early->window(5);
+    QVERIFY(solver != nullptr && solver->isVisible());
+    for (int form : {2, 3, 4}) QVERIFY(early->window(form) && !early->window(form)->isVisible());
+    QVERIFY(early->window(6) == nullptr);
+    // The first paint of the main window makes the rest, and none again.
+    early->ShowMainWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(early->main_window()));
+    QTRY_VERIFY(early->AllWindowsExist());
+    QCOMPARE(early->window(5), solver.data());
+    QVERIFY(!early->window(6)->isVisible() && !early->window(7)->isVisible());
+    QCOMPARE(QApplication::topLevelWidgets().size(), 2 * WindowSet::kWindowCount);
+    early.reset();
+    QCOMPARE(QApplication::topLevelWidgets().size(), WindowSet::kWindowCount);
   }
 
   void PressingAgainBringsTheSameWindowBackUnchanged() {

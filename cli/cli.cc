@@ -1,0 +1,63 @@
+// rq51-cli's command line: the sub-command, --help and --version.
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/version.h"
+#include "cli/commands.h"
+
+namespace rq51::cli {
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage:\n"
+    "  rq51-cli explore [MOVE ...]\n"
+    "      Press the explorer's turn buttons (Rx, Rx2, Rx3, ..., Mz3) and \"演算\" in order,\n"
+    "      then print the word and the cycle table.\n"
+    "  rq51-cli solve --window cf0|cf|lb|tkc|tkl (--cube LETTERS | --scramble \"MOVES\")\n"
+    "                 [--trace] [PRESS ...]\n"
+    "      Paint a cube into a solver window, confirm it, press the named buttons in order,\n"
+    "      then print the status, every list box, the trial text, the net and the cube.\n"
+    "  rq51-cli stats [--n N] [--seed S] [--window cf0,cf,...] [--format text|csv|json]\n"
+    "                 [--plot FILE.png] [--threads T]\n"
+    "      Solve N cubes drawn uniformly at random in every method with its one-shot\n"
+    "      button and report the turns per solve, per method and per stage\n"
+    "      (rq51-cli stats --help says more).\n"
+    "  rq51-cli --help\n"
+    "  rq51-cli --version\n";
+
+// The command as it can stand in a one-line message: control characters
+// (a newline, say) are shown as '?'.
+std::string Printable(std::string text) {
+  for (char& c : text) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
+  }
+  return text;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.empty()) {
+    err << "rq51-cli: no command given (see rq51-cli --help)\n";
+    return 2;
+  }
+  const std::string& command = args.front();
+  const std::vector<std::string> rest(args.begin() + 1, args.end());
+  if (command == "--help" || command == "-h" || command == "help") {
+    out << kUsage;
+    return 0;
+  }
+  if (command == "--version") {
+    out << "rq51-cli " << kVersion << '\n';
+    return 0;
+  }
+  if (command == "explore") return RunExplore(rest, out, err);
+  if (command == "solve") return RunSolve(rest, out, err);
+  if (command == "stats") return RunStats(rest, out, err);
+  err << "rq51-cli: unknown command '" << Printable(command) << "' (see rq51-cli --help)\n";
+  return 2;
+}
+
+}  // namespace rq51::cli

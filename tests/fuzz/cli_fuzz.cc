@@ -1,0 +1,43 @@
+// Fuzzes rq51-cli's command line, in the same process with string streams.
+// The input is the argument list, arguments separated by NUL bytes (which no
+// real argument holds). Whatever the arguments, the status is 0 or 2; with
+// 2, standard output is empty and standard error is exactly one line; with
+// 0, standard error is empty.
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+#include "tests/fuzz/harness.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  using rq51::fuzz::Require;
+  std::vector<std::string> args;
+  if (size > 0) {
+    args.emplace_back();
+    for (size_t i = 0; i < size; ++i) {
+      if (data[i] == 0) {
+        args.emplace_back();
+      } else {
+        args.back().push_back(static_cast<char>(data[i]));
+      }
+    }
+  }
+  // Many presses only make one input slow; the presses themselves are the
+  // window fuzzer's business.
+  if (args.size() > 40) return 0;
+
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = rq51::cli::RunCli(args, out, err);
+  const std::string error = err.str();
+  Require(status == 0 || status == 2, "exit status " + std::to_string(status));
+  if (status == 2) {
+    Require(out.str().empty(), "output on refused input");
+    Require(!error.empty() && error.back() == '\n' && error.find('\n') == error.size() - 1,
+            "refused input without exactly one line on standard error: " + error);
+  } else {
+    Require(error.empty(), "standard error on accepted input: " + error);
+  }
+  return 0;
+}

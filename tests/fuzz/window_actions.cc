@@ -1,0 +1,262 @@
+#include "tests/fuzz/window_actions.h"
+
+#include <string>
+#include <vector>
+
+#include "app/solver_windows.h"
+#include "cube/colour.h"
+#include "cube/facelets.h"
+#include "cube/moves.h"
+#include "cube/state_table.h"
+
+namespace rq51::fuzz {
+
+namespace {
+
+constexpr uint32_t Bit(int list_box) { return uint32_t{1} << list_box; }
+
+// The stage lists and the trial list: what a confirmation and Reset empty.
+uint32_t EntryLists(const SolverWindow& window) {
+  uint32_t lists = Bit(4);
+  for (int n : window.variant().stage_lists) lists |= Bit(n);
+  return lists;
+}
+
+// The colours of a solved cube as the command line paints it, after the
+// moves: what the user sees on a real cube.
+std::array<Colour, kFaceletCount + 1> RealCube(const std::vector<Move>& moves) {
+  std::array<Colour, kFaceletCount + 1> solved{};
+  for (int k = 1; k <= kFaceletCount; ++k) solved[k] = HomeFaceColour(FaceOf(k));
+  return ApplyToState(MapOfMoves(moves), solved);
+}
+
+bool GridsHoldSolvedCube(const SolverWindow& window) {
+  for (int k = 1; k <= kFaceletCount; ++k) {
+    const GridCell cell = FaceletGridCell(k);
+    if (window.grid_cell(cell.grid, cell.column, cell.row) != HomeFaceColour(FaceOf(k))) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// Presses the control with this name, as a click would, and says what the
+// press did by the window's rules.
+Effect Press(SolverWindow& window, const std::string& name) {
+  if (!window.PressButton(name)) return {};
+  if (name == "Coloring") return {EntryLists(window), true, false};
+  if (name == "Sikou") {
+    // A check that fails resets the window, which empties the stage lists
+    // too.
+    const bool rejected = window.label4() == kArrangementWrong;
+    return {rejected ? EntryLists(window) : Bit(4), true, false};
+  }
+  if (name == "Reset") return {EntryLists(window)};
+  for (int n : window.variant().clear_buttons) {
+    if (name == "Lbx" + std::to_string(n) + "clear") return {Bit(n)};
+  }
+  return {};
+}
+
+Effect PaintCell(SolverWindow& window, ActionBytes& bytes) {
+  // Grids 0 and 7 and cells off the grid are presses the window must ignore.
+  const int grid = bytes.Between(0, kFaceCount + 1);
+  const auto button = static_cast<MouseButton>(bytes.Below(3));
+  const CellRef cell{bytes.Between(-1, 3), bytes.Between(-1, 3)};
+  window.GridMouseDown(grid, button, cell);
+  return {};
+}
+
+Effect ChooseColour(SolverWindow& window, ActionBytes& bytes) {
+  return Press(window, std::string(ColourTable()[bytes.Below(kColourCount)].button));
+}
+
+Effect PressColoring(SolverWindow& window, ActionBytes&) { return Press(window, "Coloring"); }
+
+// A whole real cube, scrambled by up to 40 turns, painted cell by cell as a
+// user would, and confirmed or not.
+Effect PaintRealCube(SolverWindow& window, ActionBytes& bytes) {
+  std::vector<Move> moves(bytes.Below(41));
+  for (Move& move : moves) move = AllMoves()[bytes.Below(27)];
+  const bool confirm = bytes.Below(2) == 0;
+  const auto colours = RealCube(moves);
+  for (int k = 1; k <= kFaceletCount; ++k) {
+    window.PressButton(InfoOf(colours[k])->button);
+    const GridCell cell = FaceletGridCell(k);
+    window.GridMouseDown(cell.grid, MouseButton::kLeft, {cell.column, cell.row});
+  }
+  if (!confirm) return {};
+  Effect effect = Press(window, "Coloring");
+  effect.real_cube = true;
+  return effect;
+}
+
+Effect PressTrialMove(SolverWindow& window, ActionBytes& bytes) {
+  return Press(window, ButtonName(AllMoves()[bytes.Below(27)]));
+}
+
+Effect PressSikou(SolverWindow& window, ActionBytes&) { return Press(window, "Sikou"); }
+
+Effect PressNumtuke(SolverWindow& window, ActionBytes&) { return Press(window, "Numtuke"); }
+
+Effect PressReset(SolverWindow& window, ActionBytes&) { return Press(window, "Reset"); }
+
+Effect PressStage(SolverWindow& window, ActionBytes& bytes) {
+  const std::vector<StageButton>& buttons = window.stage_buttons();
+  if (buttons.empty()) return {};
+  return Press(window, std::string(buttons[bytes.Below(static_cast<int>(buttons.size()))].name));
+}
+
+Effect PressListClear(SolverWindow& window, ActionBytes& bytes) {
+  // Lists 0 and 7 do not exist, nor do the clear buttons some windows lack.
+  return Press(window, "Lbx" + std::to_string(bytes.Between(0, 7)) + "clear");
+}
+
+Effect TypeEdit55(SolverWindow& window, ActionBytes& bytes) {
+  window.edit55() = bytes.Text(48);
+  return {};
+}
+
+Effect TypeNetCell(SolverWindow& window, ActionBytes& bytes) {
+  // 0 and 55 are no net cells.
+  const int k = bytes.Between(0, kFaceletCount + 1);
+  window.SetNetText(k, bytes.Text(8));
+  return {};
+}
+
+Effect PressClose(SolverWindow& window, ActionBytes&) { return Press(window, "BitBtn1"); }
+
+// A turn sequence typed under the grids, garbage or real, and entered.
+Effect EnterSequence(SolverWindow& window, ActionBytes& bytes) {
+  if (bytes.Below(2) == 0) {
+    window.scramble_text() = bytes.Text(40);
+  } else {
+    std::string text;
+    for (int n = bytes.Below(20); n > 0; --n) text += LogName(AllMoves()[bytes.Below(27)]) + " ";
+    window.scramble_text() = text;
+  }
+  window.ScrambleClick();
+  return {};
+}
+
+// A colour letter typed into a grid (grids 0 and 7 do not exist).
+Effect TypeColour(SolverWindow& window, ActionBytes& bytes) {
+  const int grid = bytes.Between(0, kFaceCount + 1);
+  window.TypeColour(grid, ColourTable()[bytes.Below(kColourCount)].colour);
+  return {};
+}
+
+// Stepping through the logged lines and looking at the net, the place and
+// the saved text: none of it may change the cube or a list.
+Effect Browse(SolverWindow& window, ActionBytes& bytes) {
+  switch (bytes.Below(4)) {
+    case 0:
+      window.BrowseStep(bytes.Below(2) == 0 ? -1 : 1);
+      break;
+    case 1:
+      window.BrowseLine(bytes.Between(0, 7), static_cast<size_t>(bytes.Below(64)));
+      break;
+    case 2:
+      window.BrowseLive();
+      break;
+    default:
+      static_cast<void>(window.SolutionText());
+      break;
+  }
+  for (int k = 1; k <= kFaceletCount; ++k) static_cast<void>(window.ShownNet(k));
+  static_cast<void>(window.PlaybackText());
+  return {0, false, false, true};
+}
+
+// A name that may be no button at all.
+Effect PressAnyName(SolverWindow& window, ActionBytes& bytes) {
+  return Press(window, bytes.Text(12));
+}
+
+}  // namespace
+
+const std::vector<WindowAction>& WindowActions() {
+  static const std::vector<WindowAction> actions = {
+      {"paint a cell", PaintCell},
+      {"choose a colour", ChooseColour},
+      {"Coloring", PressColoring},
+      {"paint a real cube", PaintRealCube},
+      {"trial move", PressTrialMove},
+      {"Sikou", PressSikou},
+      {"Numtuke", PressNumtuke},
+      {"Reset", PressReset},
+      {"stage or one-shot button", PressStage},
+      {"Lbx<n>clear", PressListClear},
+      {"type into Edit55", TypeEdit55},
+      {"type into a net cell", TypeNetCell},
+      {"close", PressClose},
+      {"press any name", PressAnyName},
+      {"enter a turn sequence", EnterSequence},
+      {"type a colour", TypeColour},
+      {"browse the lines", Browse},
+  };
+  return actions;
+}
+
+WindowDriver::WindowDriver(WindowKind kind) : window_(CreateSolverWindow(kind)) { Remember(); }
+
+void WindowDriver::Remember() {
+  for (int n : window_->ListBoxNumbers()) {
+    const std::vector<std::string>& lines = window_->list_box(n);
+    lists_[n] = {lines.size(), lines.empty() ? std::string() : lines.back()};
+  }
+}
+
+std::string WindowDriver::Step(ActionBytes& bytes) {
+  const std::vector<WindowAction>& actions = WindowActions();
+  const WindowAction& action = actions[bytes.Below(static_cast<int>(actions.size()))];
+  last_action_ = action.name;
+  table_before_ = window_->table();
+  const Effect effect = action.perform(*window_, bytes);
+  std::string broken = Check(effect);
+  Remember();
+  return broken;
+}
+
+std::string WindowDriver::Check(const Effect& effect) {
+  const SolverWindow& window = *window_;
+  for (int k = 1; k <= kFaceletCount; ++k) {
+    const int home = window.table().Home(k);
+    if (home < 0 || home > kFaceletCount) {
+      return "home number " + std::to_string(home) + " at " + std::to_string(k);
+    }
+  }
+
+  for (int n : window.ListBoxNumbers()) {
+    const std::vector<std::string>& lines = window.list_box(n);
+    const ListState& before = lists_[n];
+    if ((effect.emptied & Bit(n)) != 0) {
+      if (!lines.empty()) return "ListBox" + std::to_string(n) + " was not emptied";
+    } else if (lines.size() < before.size ||
+               (before.size > 0 && lines[before.size - 1] != before.last)) {
+      return "ListBox" + std::to_string(n) + " lost lines: " + std::to_string(before.size) +
+             " before, " + std::to_string(lines.size()) + " after";
+    }
+  }
+
+  if (effect.keeps_cube && !(window.table() == table_before_)) return "browsing changed the cube";
+
+  const std::string& label = window.label4();
+  if (label != kNotEntered && label != kArrangementOk && label != kArrangementWrong) {
+    return "Label4 reads '" + label + "'";
+  }
+
+  if (effect.confirmed) {
+    const bool solved = GridsHoldSolvedCube(window);
+    const bool accepted = label == kArrangementOk;
+    if ((solved || effect.real_cube) && !accepted) {
+      return solved ? "a solved cube was refused" : "a real cube was refused";
+    }
+    solved_accepted_ = solved;
+  } else if (solved_accepted_ && label != kArrangementOk) {
+    return "a solved cube accepted before is no longer accepted";
+  }
+  return {};
+}
+
+}  // namespace rq51::fuzz

@@ -1,0 +1,114 @@
+# Installs the build into a folder of its own, checks what arrived, has the
+# desktop entry and the AppStream metainfo validated without the network,
+# then uninstalls by the manifest and checks that exactly those files went.
+#
+#   cmake -DBUILD_DIR=<build> -DSOURCE_DIR=<source> -DPREFIX=<empty folder>
+#         -DVERSION=<project version> -P install_test.cmake
+#
+# `cmake --install` always writes <build>/install_manifest.txt; a manifest
+# already there (from `make install`) is put back afterwards, so that a later
+# `make uninstall` still removes that installation.
+cmake_minimum_required(VERSION 3.25)
+
+foreach(var BUILD_DIR SOURCE_DIR PREFIX VERSION)
+  if(NOT ${var})
+    message(FATAL_ERROR "run with -D${var}=...")
+  endif()
+endforeach()
+
+set(problems "")
+function(problem message)
+  set(problems "${problems}  ${message}\n" PARENT_SCOPE)
+endfunction()
+
+file(REMOVE_RECURSE "${PREFIX}")
+# A file of another program in a shared folder: uninstalling must keep it.
+file(WRITE "${PREFIX}/share/applications/other.desktop" "[Desktop Entry]\n")
+
+set(manifest "${BUILD_DIR}/install_manifest.txt")
+set(saved_manifest "${BUILD_DIR}/install_manifest.txt.saved-by-install-test")
+if(EXISTS "${manifest}")
+  file(RENAME "${manifest}" "${saved_manifest}")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${PREFIX}"
+                RESULT_VARIABLE status OUTPUT_QUIET ERROR_VARIABLE err)
+set(test_manifest "${PREFIX}.manifest")
+if(EXISTS "${manifest}")
+  file(RENAME "${manifest}" "${test_manifest}")
+endif()
+if(EXISTS "${saved_manifest}")
+  file(RENAME "${saved_manifest}" "${manifest}")
+endif()
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed:\n${err}")
+endif()
+
+set(desktop "${PREFIX}/share/applications/org.rq51.RQ51.desktop")
+set(expected
+    "${PREFIX}/bin/rq51"
+    "${PREFIX}/bin/rq51-cli"
+    "${desktop}"
+    "${PREFIX}/share/icons/hicolor/scalable/apps/org.rq51.RQ51.svg"
+    "${PREFIX}/share/metainfo/org.rq51.RQ51.metainfo.xml")
+file(STRINGS "${test_manifest}" installed)
+list(SORT installed)
+list(SORT expected)
+if(NOT installed STREQUAL expected)
+  problem("installed ${installed}, expected ${expected}")
+endif()
+
+# The installed programs run and say which version they are.
+foreach(program rq51 rq51-cli)
+  execute_process(COMMAND "${PREFIX}/bin/${program}" --version
+                  RESULT_VARIABLE status OUTPUT_VARIABLE out)
+  if(NOT status EQUAL 0 OR NOT out STREQUAL "${program} ${VERSION}\n")
+    problem("${program} --version printed '${out}' (status ${status})")
+  endif()
+endforeach()
+
+file(READ "${PREFIX}/share/metainfo/org.rq51.RQ51.metainfo.xml" metainfo)
+string(FIND "${metainfo}" "<release version=\"${VERSION}\"" release)
+if(release EQUAL -1)
+  problem("the metainfo names another release than ${VERSION}")
+endif()
+file(GLOB screenshots RELATIVE "${SOURCE_DIR}/docs/screenshots" "${SOURCE_DIR}/docs/screenshots/*.png")
+file(READ "${SOURCE_DIR}/README.md" readme)
+foreach(screenshot IN LISTS screenshots)
+  string(FIND "${readme}" "(docs/screenshots/${screenshot})" in_readme)
+  string(FIND "${metainfo}" "/${screenshot}</image>" in_metainfo)
+  if(NOT in_readme EQUAL -1 AND in_metainfo EQUAL -1)
+    problem("the README shows ${screenshot}, the metainfo does not")
+  endif()
+endforeach()
+
+# Validation, without the network.
+execute_process(COMMAND desktop-file-validate "${desktop}"
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT status EQUAL 0 OR out MATCHES "error:" OR err MATCHES "error:")
+  problem("desktop-file-validate failed (${status}):\n${out}${err}")
+endif()
+execute_process(COMMAND appstreamcli validate-tree --no-net "${PREFIX}"
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT status EQUAL 0)
+  problem("appstreamcli validate-tree failed (${status}):\n${out}${err}")
+endif()
+
+execute_process(COMMAND ${CMAKE_COMMAND} -DMANIFEST=${test_manifest}
+                        -P "${SOURCE_DIR}/tools/uninstall.cmake"
+                RESULT_VARIABLE status OUTPUT_QUIET ERROR_VARIABLE err)
+if(NOT status EQUAL 0)
+  problem("uninstalling failed:\n${err}")
+endif()
+file(GLOB_RECURSE left RELATIVE "${PREFIX}" "${PREFIX}/*")
+if(NOT left STREQUAL "share/applications/other.desktop")
+  problem("after uninstalling, the folder holds: ${left}")
+endif()
+if(EXISTS "${test_manifest}")
+  problem("the manifest is still there after uninstalling")
+endif()
+
+if(problems)
+  message(FATAL_ERROR "install, validate, uninstall:\n${problems}")
+endif()
+file(REMOVE_RECURSE "${PREFIX}")
+message(STATUS "installed ${VERSION}, validated and uninstalled")
