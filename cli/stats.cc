@@ -90,7 +90,7 @@ struct StatsRequest {
 // Why the chart could not be written to `path`, or nothing when it can. The
 // file is opened for writing to find out, and a file made for the test is
 // removed again, so a refused path is left as it was.
-std::string PlotPathProblem(const std::string& path) {
+[[maybe_unused]] std::string PlotPathProblem(const std::string& path) {
   namespace fs = std::filesystem;
   if (path.empty()) return "no file name given";
   std::error_code error;
