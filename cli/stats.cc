@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <iostream>
 #include <optional>
 #include <ostream>
 #include <sstream>
@@ -286,7 +287,8 @@ int RunStats(const std::vector<std::string>& args, std::ostream& out, std::ostre
 
   // A single line on a terminal, rewritten in place: cubes done, the rate
   // and the time left.
-  const bool show_progress = isatty(STDERR_FILENO) == 1;
+  // Progress only on a terminal, and only when the messages go to it.
+  const bool show_progress = &err == &std::cerr && isatty(STDERR_FILENO) == 1;
   const auto start = std::chrono::steady_clock::now();
   const int64_t asked = request->run.cubes;
   const auto progress = [&](int64_t done) {
