@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "cube/sequence_grammar.h"
+
 namespace rq51 {
 
 namespace {
@@ -52,53 +54,25 @@ class Reader {
     return b2 - 0x90;
   }
 
-  MacroReading Read() {
-    MacroReading reading;
-    while (true) {
-      SkipBlanks();
-      if (pos_ >= text_.size()) break;
-      if (text_[pos_] == '(') {
-        const size_t open = pos_;
-        ++pos_;
-        std::vector<Move> inner;
-        bool closed = false;
-        while (true) {
-          SkipBlanks();
-          if (pos_ >= text_.size()) break;
-          if (text_[pos_] == ')') {
-            ++pos_;
-            closed = true;
-            break;
-          }
-          std::optional<Move> move = ReadMove();
-          if (!move) break;
-          inner.push_back(*move);
-        }
-        if (!closed || inner.empty()) {
-          pos_ = open;
-          reading.malformed = true;
-          break;
-        }
-        int count = ReadRepeatCount();
-        if (count == 0) count = 1;
-        for (int n = 0; n < count; ++n) {
-          reading.moves.insert(reading.moves.end(), inner.begin(), inner.end());
-        }
-        continue;
-      }
-      std::optional<Move> move = ReadMove();
-      if (!move) break;
-      reading.moves.push_back(*move);
-    }
-    reading.stop = pos_;
-    reading.map = MapOfMoves(reading.moves);
-    return reading;
+  // Appends the move at the current place; false when there is none.
+  bool ReadTurn(std::vector<Move>& moves) {
+    const std::optional<Move> move = ReadMove();
+    if (move) moves.push_back(*move);
+    return move.has_value();
   }
 
- private:
+  int ReadCount() {
+    const int count = ReadRepeatCount();
+    return count == 0 ? 1 : count;
+  }
+
+  MacroReading Read() { return notation_grammar::ReadSequence(*this); }
+
   std::string_view text_;
-  NotationOptions options_;
   size_t pos_ = 0;
+
+ private:
+  NotationOptions options_;
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cube/sequence_grammar.h"
 #include "cube/state_table.h"
 
 namespace rq51 {
@@ -76,7 +77,7 @@ class StandardReader {
 
   // One turn with its modifiers at the current place, or nothing (the place
   // is unchanged).
-  std::optional<std::vector<Move>> ReadTurn() {
+  std::optional<std::vector<Move>> ReadOneTurn() {
     if (pos_ >= text_.size()) return std::nullopt;
     const char letter = text_[pos_];
     size_t next = pos_ + 1;
@@ -120,49 +121,14 @@ class StandardReader {
     return count;
   }
 
-  MacroReading Read() {
-    MacroReading reading;
-    while (true) {
-      SkipBlanks();
-      if (pos_ >= text_.size()) break;
-      if (text_[pos_] == '(') {
-        const size_t open = pos_;
-        ++pos_;
-        std::vector<Move> inner;
-        bool closed = false;
-        while (true) {
-          SkipBlanks();
-          if (pos_ >= text_.size()) break;
-          if (text_[pos_] == ')') {
-            ++pos_;
-            closed = true;
-            break;
-          }
-          std::optional<std::vector<Move>> turn = ReadTurn();
-          if (!turn) break;
-          inner.insert(inner.end(), turn->begin(), turn->end());
-        }
-        if (!closed || inner.empty()) {
-          pos_ = open;
-          reading.malformed = true;
-          break;
-        }
-        const int count = ReadCount();
-        for (int n = 0; n < count; ++n) {
-          reading.moves.insert(reading.moves.end(), inner.begin(), inner.end());
-        }
-        continue;
-      }
-      std::optional<std::vector<Move>> turn = ReadTurn();
-      if (!turn) break;
-      reading.moves.insert(reading.moves.end(), turn->begin(), turn->end());
-    }
-    reading.stop = pos_;
-    reading.map = MapOfMoves(reading.moves);
-    return reading;
+  bool ReadTurn(std::vector<Move>& moves) {
+    std::optional<std::vector<Move>> turn = ReadOneTurn();
+    if (turn) moves.insert(moves.end(), turn->begin(), turn->end());
+    return turn.has_value();
   }
 
- private:
+  MacroReading Read() { return notation_grammar::ReadSequence(*this); }
+
   std::string_view text_;
   size_t pos_ = 0;
 };
@@ -198,7 +164,7 @@ std::string_view WordAt(std::string_view text, size_t at) {
 
 std::optional<std::vector<Move>> StandardTurnMoves(std::string_view turn) {
   StandardReader reader(turn);
-  std::optional<std::vector<Move>> moves = reader.ReadTurn();
+  std::optional<std::vector<Move>> moves = reader.ReadOneTurn();
   if (!moves || !reader.AtEnd()) return std::nullopt;
   return moves;
 }

@@ -1,0 +1,59 @@
+// The grammar both turn notations share: turns, blanks that only align, and
+// brackets of turns followed by a repeat count. A notation supplies how one
+// turn and one count are read; this reads the rest.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "cube/moves.h"
+#include "cube/notation.h"
+
+namespace rq51::notation_grammar {
+
+// `Notation` has the members `std::string_view text_` and `size_t pos_`, and
+// `void SkipBlanks()`, `bool ReadTurn(std::vector<Move>& moves)` (appends the
+// turn at `pos_` and moves past it, or returns false and leaves `pos_`) and
+// `int ReadCount()` (the repeat count after a closing bracket, 1 when none).
+template <typename Notation>
+MacroReading ReadSequence(Notation& notation) {
+  MacroReading reading;
+  const std::string_view text = notation.text_;
+  size_t& pos = notation.pos_;
+  while (true) {
+    notation.SkipBlanks();
+    if (pos >= text.size()) break;
+    if (text[pos] == '(') {
+      const size_t open = pos;
+      ++pos;
+      std::vector<Move> inner;
+      bool closed = false;
+      while (true) {
+        notation.SkipBlanks();
+        if (pos >= text.size()) break;
+        if (text[pos] == ')') {
+          ++pos;
+          closed = true;
+          break;
+        }
+        if (!notation.ReadTurn(inner)) break;
+      }
+      if (!closed || inner.empty()) {
+        pos = open;
+        reading.malformed = true;
+        break;
+      }
+      const int count = notation.ReadCount();
+      for (int n = 0; n < count; ++n) {
+        reading.moves.insert(reading.moves.end(), inner.begin(), inner.end());
+      }
+      continue;
+    }
+    if (!notation.ReadTurn(reading.moves)) break;
+  }
+  reading.stop = pos;
+  reading.map = MapOfMoves(reading.moves);
+  return reading;
+}
+
+}  // namespace rq51::notation_grammar
