@@ -19,33 +19,20 @@ namespace {
 using namespace test;
 using Lines = std::vector<std::string>;
 
-// Each placement step keeps `kept` and the pieces placed before it.
-void ExpectPlacementRows(const std::vector<steps::PlacementRows>& steps, Facelets kept,
-                         const std::vector<int>& targets, const std::vector<size_t>& sizes) {
-  ASSERT_EQ(steps.size(), targets.size());
-  for (size_t n = 0; n < steps.size(); ++n) {
-    EXPECT_EQ(steps[n].target, targets[n]);
-    EXPECT_EQ(steps[n].rows.size(), sizes[n]) << "target " << targets[n];
-    ExpectRowsKeepTheirPromise(PlacementPhase(steps[n].target, StageTable(steps[n].rows)), kept,
-                               "target " + std::to_string(targets[n]));
-    kept = Union(kept, SlotFacelets(SlotLabelOfFacelet(targets[n])));
-  }
-}
-
 const Facelets kUpperEdgeFacelets = {4, 33, 24, 31, 29, 49, 35, 40};
 
 TEST(LbRowsTest, CrossRowsPlaceTheirEdgeAndMoveNoCentre) {
-  ExpectPlacementRows(steps::UpperCrossRows(), Centres(), {4, 24, 29, 35}, {23, 21, 19, 17});
+  ExpectPlacementSteps(steps::UpperCrossRows(), Centres(), {4, 24, 29, 35}, {23, 21, 19, 17});
 }
 
 TEST(LbRowsTest, CornerRowsKeepTheCrossAndTheCornersBefore) {
-  ExpectPlacementRows(steps::UpperCornerRows(), Union(Centres(), kUpperEdgeFacelets),
-                      {1, 7, 21, 27}, {23, 20, 17, 14});
+  ExpectPlacementSteps(steps::UpperCornerRows(), Union(Centres(), kUpperEdgeFacelets),
+                       {1, 7, 21, 27}, {23, 20, 17, 14});
 }
 
 TEST(LbRowsTest, MiddleRowsKeepTheBottomLayerAndTheEdgesBefore) {
-  ExpectPlacementRows(lb::MiddleLayerRows(), Union(Centres(), BottomLayer()), {2, 8, 26, 20},
-                      {15, 13, 11, 9});
+  ExpectPlacementSteps(lb::MiddleLayerRows(), Union(Centres(), BottomLayer()), {2, 8, 26, 20},
+                       {15, 13, 11, 9});
 }
 
 TEST(LbRowsTest, TheFirstLayerUsesOuterTurnsOnly) {

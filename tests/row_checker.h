@@ -15,6 +15,7 @@
 #include "cube/facelets.h"
 #include "cube/moves.h"
 #include "shell/stage_frame.h"
+#include "solvers/steps/placement.h"
 #include "tests/test_cubes.h"
 
 namespace rq51::test {
@@ -143,6 +144,31 @@ inline void ExpectRowsKeepTheirPromise(const Phase& phase, const Facelets& kept,
       EXPECT_EQ(source, row.key) << name << ": the line names another source";
       EXPECT_EQ(row.map(target), source) << name << ": the sticker does not reach " << target;
     }
+  }
+}
+
+}  // namespace rq51::test
+
+namespace rq51::test {
+
+// The facelets of the piece a placement step brings home: its slot, or the
+// centre itself.
+inline Facelets SlotOfTarget(int target) {
+  return IsCentre(target) ? Facelets{target} : SlotFacelets(SlotLabelOfFacelet(target));
+}
+
+// Placement steps with the targets and row counts given, each keeping
+// `kept` and the pieces the steps before it placed.
+inline void ExpectPlacementSteps(const std::vector<steps::PlacementRows>& steps, Facelets kept,
+                                 const std::vector<int>& targets,
+                                 const std::vector<size_t>& sizes) {
+  ASSERT_EQ(steps.size(), targets.size());
+  for (size_t n = 0; n < steps.size(); ++n) {
+    EXPECT_EQ(steps[n].target, targets[n]);
+    EXPECT_EQ(steps[n].rows.size(), sizes[n]) << "target " << targets[n];
+    ExpectRowsKeepTheirPromise(PlacementPhase(steps[n].target, StageTable(steps[n].rows)), kept,
+                               "target " + std::to_string(targets[n]));
+    kept = Union(kept, SlotOfTarget(targets[n]));
   }
 }
 

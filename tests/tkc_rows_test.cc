@@ -31,23 +31,6 @@ const Facelets& UpperCorners() {
   return facelets;
 }
 
-Facelets SlotOfTarget(int target) {
-  return IsCentre(target) ? Facelets{target} : SlotFacelets(SlotLabelOfFacelet(target));
-}
-
-// Each step keeps the pieces placed by the steps before it, with `kept`.
-void ExpectPlacementSteps(const std::vector<PlacementRows>& steps, Facelets kept,
-                          const std::vector<int>& targets, const std::vector<size_t>& sizes) {
-  ASSERT_EQ(steps.size(), targets.size());
-  for (size_t n = 0; n < steps.size(); ++n) {
-    EXPECT_EQ(steps[n].target, targets[n]);
-    EXPECT_EQ(steps[n].rows.size(), sizes[n]) << "target " << targets[n];
-    ExpectRowsKeepTheirPromise(PlacementPhase(steps[n].target, StageTable(steps[n].rows)), kept,
-                               "target " + std::to_string(targets[n]));
-    kept = Union(kept, SlotOfTarget(targets[n]));
-  }
-}
-
 TEST(TkcRowsTest, UpperFaceRowsPlaceTheirPieceAndKeepThoseBefore) {
   ExpectPlacementSteps(UpperFaceRows(), {}, {1, 7, 21, 27, 24, 35, 29, 4, 32, 5},
                        {23, 20, 17, 14, 23, 21, 19, 17, 5, 3});
