@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/version.h"
+#include "cli/arguments.h"
 #include "cli/commands.h"
 
 namespace rq51::cli {
@@ -26,15 +27,6 @@ constexpr const char* kUsage =
     "      (rq51-cli stats --help says more).\n"
     "  rq51-cli --help\n"
     "  rq51-cli --version\n";
-
-// The command as it can stand in a one-line message: control characters
-// (a newline, say) are shown as '?'.
-std::string Printable(std::string text) {
-  for (char& c : text) {
-    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
-  }
-  return text;
-}
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/explorer.h"
+#include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cube/moves.h"
 
@@ -42,16 +43,6 @@ void PrintCycleTable(const Explorer& explorer, std::ostream& out) {
     }
     out << '\n';
   }
-}
-
-// The argument as it can stand in a one-line message: control characters
-// (a newline, say) are shown as '?'.
-std::string Printable(const std::string& text) {
-  std::string shown = text;
-  for (char& c : shown) {
-    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
-  }
-  return shown;
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/solver_windows.h"
+#include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cube/colour.h"
 #include "cube/facelets.h"
@@ -46,16 +47,6 @@ constexpr const char* kSolveUsage =
 
 // kNone leaves a cell as the window has it.
 using Colours = std::array<Colour, kFaceletCount + 1>;
-
-// The argument as it can stand in a one-line message: control characters
-// (a newline, say) are shown as '?'.
-std::string Printable(std::string_view text) {
-  std::string shown(text);
-  for (char& c : shown) {
-    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
-  }
-  return shown;
-}
 
 // Splits UTF-8 text into characters; a byte that does not start a valid
 // sequence stands alone.
@@ -124,15 +115,7 @@ std::optional<SolveRequest> ParseArguments(const std::vector<std::string>& args,
       request.presses.push_back(arg);
       continue;
     }
-    if (option->has_value()) {
-      error = "option " + arg + " given twice";
-      return std::nullopt;
-    }
-    if (i + 1 >= args.size()) {
-      error = "option " + arg + " needs a value";
-      return std::nullopt;
-    }
-    *option = args[++i];
+    if (!TakeOptionValue(args, i, *option, error)) return std::nullopt;
   }
 
   if (!window) {

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "app/solver_windows.h"
+#include "cli/arguments.h"
 #include "cli/commands.h"
 #include "solvers/methods.h"
 #include "stats/method_stats.h"
@@ -58,15 +59,6 @@ constexpr const char* kStatsUsage =
 
 constexpr int64_t kMaxCubes = 1'000'000'000'000;
 constexpr int kMaxThreads = 256;
-
-// The argument as it can stand in a one-line message.
-std::string Printable(std::string_view text) {
-  std::string shown(text);
-  for (char& c : shown) {
-    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
-  }
-  return shown;
-}
 
 // Digits only, no sign, within `max`.
 std::optional<uint64_t> WholeNumber(std::string_view text, uint64_t max) {
@@ -139,15 +131,7 @@ std::optional<StatsRequest> ParseArguments(const std::vector<std::string>& args,
               Printable(arg) + "'";
       return std::nullopt;
     }
-    if (option->has_value()) {
-      error = "option " + arg + " given twice";
-      return std::nullopt;
-    }
-    if (i + 1 >= args.size()) {
-      error = "option " + arg + " needs a value";
-      return std::nullopt;
-    }
-    *option = args[++i];
+    if (!TakeOptionValue(args, i, *option, error)) return std::nullopt;
   }
 
   if (n) {

@@ -7,6 +7,7 @@
 #include "cube/colour.h"
 #include "cube/facelets.h"
 #include "cube/moves.h"
+#include "cube/standard_notation.h"
 #include "cube/state_table.h"
 
 namespace rq51::fuzz {
@@ -20,14 +21,6 @@ uint32_t EntryLists(const SolverWindow& window) {
   uint32_t lists = Bit(4);
   for (int n : window.variant().stage_lists) lists |= Bit(n);
   return lists;
-}
-
-// The colours of a solved cube as the command line paints it, after the
-// moves: what the user sees on a real cube.
-std::array<Colour, kFaceletCount + 1> RealCube(const std::vector<Move>& moves) {
-  std::array<Colour, kFaceletCount + 1> solved{};
-  for (int k = 1; k <= kFaceletCount; ++k) solved[k] = HomeFaceColour(FaceOf(k));
-  return ApplyToState(MapOfMoves(moves), solved);
 }
 
 bool GridsHoldSolvedCube(const SolverWindow& window) {
@@ -79,7 +72,7 @@ Effect PaintRealCube(SolverWindow& window, ActionBytes& bytes) {
   std::vector<Move> moves(bytes.Below(41));
   for (Move& move : moves) move = AllMoves()[bytes.Below(27)];
   const bool confirm = bytes.Below(2) == 0;
-  const auto colours = RealCube(moves);
+  const auto colours = ColoursAfterTurns(moves);
   for (int k = 1; k <= kFaceletCount; ++k) {
     window.PressButton(InfoOf(colours[k])->button);
     const GridCell cell = FaceletGridCell(k);
