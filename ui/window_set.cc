@@ -2,27 +2,26 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QScreen>
 #include <QString>
 #include <QTimer>
 
 #include "ui/explorer_window.h"
 #include "ui/solver_window_view.h"
+#include "ui/window_placement.h"
 
 namespace rq51 {
 namespace {
 
-// The window of TForm2 .. TForm7; a solver window (CF-0, CF, LB, TK-C, TK-L)
-// opens maximised.
+// The window of TForm2 .. TForm7.
 std::unique_ptr<QWidget> MakeWindow(int form) {
   if (form == 2) return std::make_unique<ExplorerWindow>();
-  auto window = std::make_unique<SolverWindowView>(AllWindowKinds()[form - 3]);
-  window->setWindowState(Qt::WindowMaximized);
-  return window;
+  return std::make_unique<SolverWindowView>(AllWindowKinds()[form - 3]);
 }
 
 }  // namespace
 
-WindowSet::WindowSet() {
+WindowSet::WindowSet(QSettings* settings) : placement_(settings) {
   // Only the main window's close ends the program; hiding the last open
   // secondary window must not.
   QApplication::setQuitOnLastWindowClosed(false);
@@ -30,9 +29,14 @@ WindowSet::WindowSet() {
   windows_[0] = std::make_unique<MainWindow>();
   main_window()->SetMissingWindowMaker([this](int form) { CreateWindowsUpTo(form); });
   main_window()->installEventFilter(this);
+  restored_[0] = placement_.Restore(main_window());
 }
 
 WindowSet::~WindowSet() {
+  // Windows still open when the program ends open there next time.
+  for (const auto& window : windows_) {
+    if (window != nullptr && window->isVisible()) placement_.Save(window.get());
+  }
   for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) it->reset();
 }
 
@@ -56,10 +60,23 @@ bool WindowSet::CreateNextWindow() {
   for (int form = kFirstMenuForm; form <= kLastMenuForm; ++form) {
     if (windows_[form - 1] != nullptr) continue;
     windows_[form - 1] = MakeWindow(form);
+    QWidget* window = windows_[form - 1].get();
+    // A solver window opens maximised, the explorer at its own size; both
+    // open where the user left them instead when that place is on a screen.
+    restored_[form - 1] = placement_.Restore(window);
+    if (!restored_[form - 1] && form != 2) window->setWindowState(Qt::WindowMaximized);
+    window->installEventFilter(this);
     main_window()->SetMenuTarget(form, windows_[form - 1].get());
     return true;
   }
   return false;
+}
+
+size_t WindowSet::IndexOf(const QWidget* window) const {
+  for (size_t i = 0; i < windows_.size(); ++i) {
+    if (windows_[i].get() == window) return i;
+  }
+  return windows_.size();
 }
 
 bool WindowSet::AllWindowsExist() const {
@@ -76,12 +93,36 @@ void WindowSet::CreateRemainingOneByOne() {
 }
 
 bool WindowSet::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == windows_[0].get() && event->type() == QEvent::Paint) {
-    main_window()->removeEventFilter(this);
+  if (watched == windows_[0].get() && event->type() == QEvent::Paint && !creating_) {
+    creating_ = true;
     // Queued, so that the paint is finished and on the screen first.
     QTimer::singleShot(0, this, &WindowSet::CreateRemainingOneByOne);
   }
+  auto* window = qobject_cast<QWidget*>(watched);
+  if (window != nullptr && window->isWindow()) {
+    const size_t index = IndexOf(window);
+    if (event->type() == QEvent::Show && index < shown_.size() && !shown_[index]) {
+      shown_[index] = true;
+      FitOnFirstShow(window);
+    } else if (event->type() == QEvent::Hide && !window->isMinimized()) {
+      placement_.Save(window);
+    }
+  }
   return QObject::eventFilter(watched, event);
+}
+
+void WindowSet::FitOnFirstShow(QWidget* window) {
+  if (window->isMaximized()) {
+    KeepMaximisedEverywhere(window);
+    return;
+  }
+  // A window that was not placed by the user fits the free area of its
+  // screen: the explorer opens at its own size where the screen allows it,
+  // otherwise as high as the free area.
+  if (window == windows_[1].get() && !restored_[1]) {
+    window->setGeometry(OpeningGeometry(window->size(), window->screen()->availableGeometry(),
+                                        ExpectedFrameMargins(window)));
+  }
 }
 
 }  // namespace rq51

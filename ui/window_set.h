@@ -7,8 +7,10 @@
 #include <memory>
 
 #include "ui/main_window.h"
+#include "ui/window_placement.h"
 
 class QEvent;
+class QSettings;
 
 namespace rq51 {
 
@@ -27,7 +29,9 @@ class WindowSet : public QObject {
  public:
   static constexpr int kWindowCount = 7;
 
-  WindowSet();
+  // `settings` keeps where each window was between runs (null: nowhere); it
+  // outlives the set.
+  explicit WindowSet(QSettings* settings = nullptr);
   ~WindowSet() override;
   WindowSet(const WindowSet&) = delete;
   WindowSet& operator=(const WindowSet&) = delete;
@@ -57,9 +61,19 @@ class WindowSet : public QObject {
   // when all exist.
   bool CreateNextWindow();
   void CreateRemainingOneByOne();
+  // The first time a window is shown: a maximised one is made to fill the
+  // screen where the window system ignores maximising; the explorer fits the
+  // screen's free area.
+  void FitOnFirstShow(QWidget* window);
+  // Index of `window` in windows_, or windows_.size().
+  size_t IndexOf(const QWidget* window) const;
 
   // Index 0 holds TForm1. Destroyed in reverse order of creation.
   std::array<std::unique_ptr<QWidget>, kWindowCount> windows_;
+  WindowPlacement placement_;
+  std::array<bool, kWindowCount> restored_{};  // put where the user left it
+  std::array<bool, kWindowCount> shown_{};
+  bool creating_ = false;  // the other windows are being made
 };
 
 }  // namespace rq51
