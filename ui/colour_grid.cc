@@ -67,10 +67,6 @@ ColourGrid::ColourGrid(PressHandler on_press, QWidget* parent)
     : QTableWidget(3, 3, parent), on_press_(std::move(on_press)) {
   horizontalHeader()->hide();
   verticalHeader()->hide();
-  horizontalHeader()->setMinimumSectionSize(kCellSize);
-  verticalHeader()->setMinimumSectionSize(kCellSize);
-  horizontalHeader()->setDefaultSectionSize(kCellSize);
-  verticalHeader()->setDefaultSectionSize(kCellSize);
   horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -87,7 +83,20 @@ ColourGrid::ColourGrid(PressHandler on_press, QWidget* parent)
       setItem(row, column, item);
     }
   }
-  const int side = 3 * kCellSize + 2 * frameWidth();
+  SetCellSize(kCellSize, font().pixelSize());
+}
+
+void ColourGrid::SetCellSize(int cell, int font_pixels) {
+  if (font().pixelSize() != font_pixels) {
+    QFont larger = font();
+    larger.setPixelSize(font_pixels);
+    setFont(larger);
+  }
+  for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
+    header->setMinimumSectionSize(cell);
+    header->setDefaultSectionSize(cell);
+  }
+  const int side = 3 * cell + 2 * frameWidth();
   setFixedSize(side, side);
 }
 
@@ -99,15 +108,18 @@ void ColourGrid::ShowCells(const std::array<std::array<Colour, 3>, 3>& cells, Ce
       QTableWidgetItem* cell = item(row, column);
       const std::string_view letter = LetterOf(colour);
       const QString text = QString::fromUtf8(letter.data(), static_cast<qsizetype>(letter.size()));
+      // Only what changed is set, so that a redraw of the window repaints
+      // no cell that looks the same.
       if (cell->text() != text) cell->setText(text);
-      cell->setBackground(ToQColor(rgb));
-      cell->setForeground(TextColourOn(rgb));
+      const QColor background = ToQColor(rgb);
+      if (cell->background().color() != background) cell->setBackground(background);
+      const QColor foreground = TextColourOn(rgb);
+      if (cell->foreground().color() != foreground) cell->setForeground(foreground);
     }
   }
   if (currentRow() != selected.row || currentColumn() != selected.column) {
     setCurrentCell(selected.row, selected.column);
   }
-  viewport()->update();
 }
 
 void ColourGrid::ShowOutlines(const std::array<std::array<bool, 3>, 3>& outlined) {

@@ -23,6 +23,9 @@ class ColourGrid : public QTableWidget {
   using PressHandler = std::function<void(MouseButton, CellRef)>;
   explicit ColourGrid(PressHandler on_press, QWidget* parent = nullptr);
 
+  // Cells of `cell` pixels showing their letters at `font_pixels`.
+  void SetCellSize(int cell, int font_pixels);
+
   // Shows the letter of every cell on its colour and marks `selected`.
   void ShowCells(const std::array<std::array<Colour, 3>, 3>& cells, CellRef selected);
 

@@ -12,11 +12,13 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QStringList>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QTableWidgetItem>
+#include <algorithm>
 #include <cmath>
 
 #include "cube/facelets.h"
@@ -42,6 +44,14 @@ constexpr int kBoxWidth = 25;
 constexpr int kBoxHeight = 23;
 
 constexpr int kCellSize = 15;
+
+// The window as drawn, and the cycle table at its bottom, which gets shorter
+// (and scrolls) when the window is lower, on a laptop screen.
+constexpr int kWindowWidth = 795;
+constexpr int kWindowHeight = 746;
+constexpr int kCycleTableTop = 330;
+constexpr int kCycleTableBottomMargin = 20;
+constexpr int kMinimumCycleTableHeight = 120;
 
 // The cycle table's cells are 15 pixels wide, too narrow for the usual item
 // margins and for two digits of the 13-pixel font: the text is drawn from the
@@ -128,7 +138,7 @@ void DrawFace(QPainter& painter, PointOf point, const QColor& colour) {
 }
 
 QPixmap CubePicture(int axis) {
-  QPixmap picture(kPictureWidth, kPictureHeight);
+  QPixmap picture = ScreenPixmap(QSize(kPictureWidth, kPictureHeight));
   picture.fill(Qt::white);
   QPainter painter(&picture);
   painter.setRenderHint(QPainter::Antialiasing);
@@ -182,7 +192,7 @@ QPixmap CubePicture(int axis) {
 ExplorerWindow::ExplorerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName("TForm2");
   setWindowTitle(Text(kExplorerTitle));
-  resize(795, 746);
+  resize(kWindowWidth, kWindowHeight);
 
   BuildWord();
   BuildNet();
@@ -290,7 +300,8 @@ void ExplorerWindow::BuildPictures() {
 void ExplorerWindow::BuildCycleTable() {
   cycle_table_ = new QTableWidget(Explorer::kCycleRows, Explorer::kCycleColumns, this);
   cycle_table_->setObjectName("StringGrid2");
-  cycle_table_->setGeometry(8, 330, 667, 396);
+  cycle_table_->setGeometry(8, kCycleTableTop, 667,
+                            kWindowHeight - kCycleTableTop - kCycleTableBottomMargin);
   cycle_table_->horizontalHeader()->hide();
   cycle_table_->verticalHeader()->hide();
   for (QHeaderView* header : {cycle_table_->horizontalHeader(), cycle_table_->verticalHeader()}) {
@@ -310,6 +321,14 @@ void ExplorerWindow::BuildCycleTable() {
       cycle_table_->setItem(row, column, new QTableWidgetItem());
     }
   }
+}
+
+void ExplorerWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  QRect table = cycle_table_->geometry();
+  table.setHeight(
+      std::max(kMinimumCycleTableHeight, height() - kCycleTableTop - kCycleTableBottomMargin));
+  if (table != cycle_table_->geometry()) cycle_table_->setGeometry(table);
 }
 
 void ExplorerWindow::BuildLegend() {

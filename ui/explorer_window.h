@@ -11,6 +11,7 @@
 class QButtonGroup;
 class QLineEdit;
 class QRadioButton;
+class QResizeEvent;
 class QTableWidget;
 
 namespace rq51 {
@@ -27,6 +28,10 @@ class ExplorerWindow : public QWidget {
 
   // Shows the object's state in the widgets.
   void Render();
+
+ protected:
+  // The cycle table takes the height the window leaves it, and scrolls.
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void BuildNet();

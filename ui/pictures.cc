@@ -1,6 +1,7 @@
 #include "ui/pictures.h"
 
 #include <QColor>
+#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPen>
@@ -177,22 +178,30 @@ void PaintCubeLineDrawing(QPainter& painter, const QRectF& area) {
   painter.restore();
 }
 
+QPixmap ScreenPixmap(QSize size) {
+  const qreal ratio = qApp != nullptr ? qApp->devicePixelRatio() : 1.0;
+  QPixmap picture(size * ratio);
+  picture.setDevicePixelRatio(ratio);
+  return picture;
+}
+
 QPixmap SolvedCubePicture(QSize size) {
-  QPixmap picture(size);
+  QPixmap picture = ScreenPixmap(size);
+  const QRectF area(QPointF(0, 0), QSizeF(size));
   QPainter painter(&picture);
   QLinearGradient backdrop(0, 0, 0, size.height());
   backdrop.setColorAt(0, QColor(236, 236, 232));
   backdrop.setColorAt(1, QColor(196, 196, 190));
-  painter.fillRect(picture.rect(), backdrop);
-  PaintSolvedCube(painter, QRectF(picture.rect()));
+  painter.fillRect(area, backdrop);
+  PaintSolvedCube(painter, area);
   return picture;
 }
 
 QPixmap CubeLineDrawing(QSize size) {
-  QPixmap picture(size);
+  QPixmap picture = ScreenPixmap(size);
   picture.fill(Qt::white);
   QPainter painter(&picture);
-  PaintCubeLineDrawing(painter, QRectF(picture.rect()).adjusted(2, 2, -2, -2));
+  PaintCubeLineDrawing(painter, QRectF(QPointF(0, 0), QSizeF(size)).adjusted(2, 2, -2, -2));
   return picture;
 }
 

@@ -18,6 +18,10 @@ void PaintSolvedCube(QPainter& painter, const QRectF& area);
 // of the three visible faces drawn solid, the three hidden edges dotted.
 void PaintCubeLineDrawing(QPainter& painter, const QRectF& area);
 
+// A pixmap of `size` logical pixels at the screen's device pixel ratio, so
+// that what is painted into it stays sharp on a high-density screen.
+QPixmap ScreenPixmap(QSize size);
+
 // The same pictures as pixmaps of the given size on a light background.
 QPixmap SolvedCubePicture(QSize size);
 QPixmap CubeLineDrawing(QSize size);

@@ -25,10 +25,11 @@ enum class SolverPictureKind {
 
 void PaintSolverPicture(QPainter& painter, const QRectF& area, SolverPictureKind kind);
 
-// A fixed-size widget showing one of the pictures.
+// A widget of a fixed size showing one of the pictures.
 class SolverPicture : public QWidget {
  public:
   SolverPicture(SolverPictureKind kind, QSize size, QWidget* parent = nullptr);
+  SolverPictureKind kind() const { return kind_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

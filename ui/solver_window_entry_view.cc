@@ -1,7 +1,7 @@
 // The solver window's aids to colour entry: the turn-sequence line under the
 // grids, colour letters typed into the grids and the label that names the
 // fault of a refused entry.
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -25,10 +25,14 @@ QWidget* SolverWindowView::BuildScrambleEntry(QWidget* parent) {
   auto* column = new QVBoxLayout(panel);
   column->setContentsMargins(0, 4, 0, 0);
   column->setSpacing(2);
-  auto* row = new QHBoxLayout();
+  auto* row = new QBoxLayout(QBoxLayout::LeftToRight);
+  scramble_row_ = row;
   scramble_edit_ = new QLineEdit(panel);
   scramble_edit_->setObjectName(QStringLiteral("ScrambleEdit"));
   scramble_edit_->setPlaceholderText(QString::fromUtf8(kScramblePlaceholder));
+  // Wide enough for the example it shows while empty.
+  scramble_edit_->setMinimumWidth(
+      scramble_edit_->fontMetrics().horizontalAdvance(scramble_edit_->placeholderText()) + 16);
   connect(scramble_edit_, &QLineEdit::textEdited, this,
           [this](const QString& text) { window_->scramble_text() = text.toStdString(); });
   connect(scramble_edit_, &QLineEdit::returnPressed, this,

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -14,11 +15,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <string_view>
 #include <utility>
 
@@ -26,7 +29,10 @@
 #include "app/solver_windows.h"
 #include "cube/facelets.h"
 #include "cube/moves.h"
+#include "ui/app_setup.h"
 #include "ui/colour_grid.h"
+#include "ui/list_line_delegate.h"
+#include "ui/net_cell_box.h"
 #include "ui/pictures.h"
 #include "ui/solver_pictures.h"
 
@@ -41,6 +47,7 @@ constexpr char kResetCaption[] = "Reset";
 constexpr char kNumtukeCaption[] = "番号を着ける。";
 constexpr char kListClearCaption[] = "このListをClear。";
 constexpr char kCloseCaption[] = "閉じる(&C)";
+constexpr char kExplainCaption[] = "説明";
 
 QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -84,13 +91,40 @@ void ShowLines(QListWidget* list, const std::vector<std::string>& lines) {
          list->item(keep)->text() == Text(lines[keep])) {
     ++keep;
   }
-  while (list->count() > keep) delete list->takeItem(list->count() - 1);
-  for (size_t i = keep; i < lines.size(); ++i) list->addItem(Text(lines[i]));
+  if (keep == 0) {
+    list->clear();
+  } else {
+    while (list->count() > keep) delete list->takeItem(list->count() - 1);
+  }
+  QStringList added;
+  added.reserve(static_cast<qsizetype>(lines.size() - keep));
+  for (size_t i = keep; i < lines.size(); ++i) added << Text(lines[i]);
+  list->addItems(added);
   list->scrollToBottom();
 }
 
+// Net cells, pictures and the window size from which they stand in the
+// window as drawn for a large screen.
 constexpr int kNetCellWidth = 40;
 constexpr int kNetCellHeight = 28;
+constexpr int kOutlinePicture = 140;
+constexpr int kDecorationWidth = 112;
+constexpr int kDecorationHeight = 104;
+constexpr int kUpsideDownWidth = 300;
+constexpr int kUpsideDownHeight = 110;
+constexpr int kListMinimumLines = 8;
+constexpr int kListMinimumWidth = 110;
+constexpr int kFullLayoutWidth = 1560;
+constexpr int kFullLayoutHeight = 940;
+// On a smaller screen: the height the controls need with the smallest net
+// and grid cells, and those cells.
+constexpr int kCompactLayoutHeight = 650;
+constexpr int kCompactNetCellHeight = 20;
+constexpr int kCompactGridCell = 19;
+constexpr int kCompactGridCellMax = 28;
+// The height of the colour entry's controls other than the four rows of
+// grids.
+constexpr int kEntryHeightBesideGrids = 300;
 
 }  // namespace
 
@@ -103,8 +137,8 @@ SolverWindowView::SolverWindowView(std::unique_ptr<SolverWindow> window, QWidget
   setObjectName(Text(variant.class_name));
   setWindowTitle(Text(variant.title));
 
-  // On a screen smaller than the window's controls need, the window scrolls
-  // instead of squeezing its grids, net and buttons on top of each other.
+  // Below the smallest size the controls need, the window scrolls instead of
+  // squeezing its grids, net and buttons on top of each other.
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(0, 0, 0, 0);
   auto* scroll = new QScrollArea(this);
@@ -113,18 +147,20 @@ SolverWindowView::SolverWindowView(std::unique_ptr<SolverWindow> window, QWidget
   outer->addWidget(scroll);
   auto* content = new QWidget(scroll);
   auto* layout = new QGridLayout(content);
-  layout->setHorizontalSpacing(18);
-  layout->setVerticalSpacing(10);
+  layout->setContentsMargins(8, 6, 8, 6);
+  layout->setHorizontalSpacing(14);
+  layout->setVerticalSpacing(8);
+  // The colour entry runs down the whole left side; the net, the trial
+  // moves and the stage lists share the rest.
   layout->addWidget(BuildColourEntry(), 0, 0, 2, 1, Qt::AlignTop);
 
-  auto* middle = new QVBoxLayout();
-  auto* label3 = MakeLabel(QStringLiteral("Label3"), QString(), this);
+  centre_column_ = new QVBoxLayout();
+  centre_column_->setSpacing(4);
+  label3_ = MakeLabel(QStringLiteral("Label3"), QString(), this);
   QStringList lines;
   for (std::string_view line : variant.instructions) lines << Text(line);
-  label3->setText(lines.join(QLatin1Char('\n')));
-  middle->addWidget(label3);
-  middle->addSpacing(6);
-  middle->addWidget(BuildNet(), 0, Qt::AlignHCenter);
+  label3_->setText(lines.join(QLatin1Char('\n')));
+  centre_column_->addWidget(BuildNet(), 0, Qt::AlignHCenter);
   auto* net_buttons = new QHBoxLayout();
   net_buttons->addStretch();
   if (variant.has_numtuke) {
@@ -138,22 +174,36 @@ SolverWindowView::SolverWindowView(std::unique_ptr<SolverWindow> window, QWidget
     net_buttons->addWidget(reset);
   }
   net_buttons->addStretch();
-  middle->addLayout(net_buttons);
-  middle->addWidget(BuildPlayback());
-  middle->addStretch();
-  layout->addLayout(middle, 0, 1);
+  centre_column_->addLayout(net_buttons);
+  centre_column_->addWidget(BuildPlayback());
+  centre_column_->addStretch();
+  layout->addLayout(centre_column_, 0, 1);
 
-  layout->addWidget(BuildTrialPanel(), 0, 2, Qt::AlignTop);
+  layout->addWidget(BuildTrialPanel(), 0, 2);
   layout->addWidget(BuildStageLists(), 1, 1, 1, 2);
-
-  auto* close = MakeButton(QStringLiteral("BitBtn1"), QString::fromUtf8(kCloseCaption), this);
-  close->setIcon(CloseButtonIcon());
-  connect(close, &QPushButton::clicked, this, &QWidget::close);
-  layout->addWidget(close, 2, 2, Qt::AlignRight);
 
   layout->setColumnStretch(2, 1);
   layout->setRowStretch(1, 1);
   scroll->setWidget(content);
+
+  // "説明": the instructions and pictures when the window is too small to
+  // show them beside the controls, in a panel over the window's top.
+  auto* explain_panel = new QFrame(this);
+  explain_panel->setObjectName(QStringLiteral("ExplainPanel"));
+  explain_panel->setFrameShape(QFrame::StyledPanel);
+  explain_panel->setAutoFillBackground(true);
+  explain_panel->hide();
+  explain_panel_ = explain_panel;
+  // The instructions above the two outlines, the other pictures beside them.
+  auto* explain_layout = new QHBoxLayout(explain_panel_);
+  explain_layout->setSizeConstraint(QLayout::SetFixedSize);
+  explain_column_ = new QVBoxLayout();
+  explain_layout->addLayout(explain_column_);
+  explain_pictures_ = new QHBoxLayout();
+  explain_pictures_->addStretch();
+  explain_column_->addLayout(explain_pictures_);
+  explain_column_->addStretch();
+
   // The pictures are decoration; they carry the names Image1, Image2, ...
   int image = 0;
   for (QWidget* child : findChildren<QWidget*>()) {
@@ -161,6 +211,7 @@ SolverWindowView::SolverWindowView(std::unique_ptr<SolverWindow> window, QWidget
       child->setObjectName(QStringLiteral("Image%1").arg(++image));
     }
   }
+  ApplyMetrics(MetricsFor(size()));
   Render();
 }
 
@@ -172,15 +223,121 @@ void SolverWindowView::ShowFromMenu() {
   activateWindow();
 }
 
+SolverWindowView::Metrics SolverWindowView::MetricsFor(QSize size) {
+  Metrics metrics;
+  metrics.compact = size.width() < kFullLayoutWidth || size.height() < kFullLayoutHeight;
+  if (metrics.compact) {
+    // Everything a user presses or reads to solve a cube fits from 1280 x 660
+    // up: the net and the grids take what the height leaves them.
+    const int spare = std::max(0, size.height() - kCompactLayoutHeight);
+    metrics.net_cell_height = std::min(kNetCellHeight, kCompactNetCellHeight + spare / 24 * 2);
+    metrics.net_cell_width = metrics.net_cell_height * kNetCellWidth / kNetCellHeight;
+    // The colour entry has the whole height of the window to itself.
+    metrics.grid_cell = std::clamp((size.height() - kEntryHeightBesideGrids) / 12, kCompactGridCell,
+                                   kCompactGridCellMax);
+    metrics.net_font = kWindowFontPixelSize;
+    metrics.grid_font = kWindowFontPixelSize;
+    metrics.outline_picture = kOutlinePicture;
+    metrics.decoration_width = kDecorationWidth;
+    metrics.decoration_height = kDecorationHeight;
+    return metrics;
+  }
+  // On a larger screen the net, the grids and the pictures grow with the
+  // window instead of leaving empty bands.
+  // In steps of an eighth, so that dragging the window's edge rarely
+  // changes them.
+  const double fit = std::min(size.width() / double(kFullLayoutWidth + 40),
+                              size.height() / double(kFullLayoutHeight + 20));
+  const double scale = std::clamp(std::floor(fit * 8) / 8, 1.0, 3.0);
+  auto scaled = [scale](int length) { return static_cast<int>(length * scale); };
+  metrics.net_cell_width = scaled(kNetCellWidth);
+  metrics.net_cell_height = scaled(kNetCellHeight);
+  metrics.net_font = scaled(kWindowFontPixelSize);
+  metrics.grid_cell = scaled(ColourGrid::kCellSize);
+  metrics.grid_font = scaled(kWindowFontPixelSize);
+  metrics.outline_picture = scaled(kOutlinePicture);
+  metrics.decoration_width = scaled(kDecorationWidth);
+  metrics.decoration_height = scaled(kDecorationHeight);
+  return metrics;
+}
+
+void SolverWindowView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  ApplyMetrics(MetricsFor(event->size()));
+}
+
+void SolverWindowView::ApplyMetrics(const Metrics& metrics) {
+  if (metrics == metrics_) return;
+  const bool place = metrics_.net_cell_width == 0 || metrics.compact != metrics_.compact;
+  metrics_ = metrics;
+  QFont net_font = font();
+  net_font.setPixelSize(metrics.net_font);
+  for (int k = 1; k <= kFaceletCount; ++k) {
+    net_[k]->setFixedSize(metrics.net_cell_width, metrics.net_cell_height);
+    if (net_[k]->font().pixelSize() != metrics.net_font) net_[k]->setFont(net_font);
+  }
+  for (int n = 1; n <= kFaceCount; ++n)
+    grids_[n]->SetCellSize(metrics.grid_cell, metrics.grid_font);
+  front_picture_->setFixedSize(metrics.outline_picture, metrics.outline_picture);
+  back_picture_->setFixedSize(metrics.outline_picture, metrics.outline_picture);
+  if (decorations_ != nullptr) {
+    for (SolverPicture* picture : decorations_->findChildren<SolverPicture*>()) {
+      const bool wide = picture->kind() == SolverPictureKind::kUpsideDown;
+      picture->setFixedSize(wide ? metrics.decoration_width * kUpsideDownWidth / kDecorationWidth
+                                 : metrics.decoration_width,
+                            wide ? metrics.decoration_height * kUpsideDownHeight / kDecorationHeight
+                                 : metrics.decoration_height);
+    }
+  }
+  if (place) PlaceExplanation(!metrics.compact);
+  // In the narrow colour entry of a small screen the button goes under the
+  // turn-sequence line, which keeps room for its example.
+  scramble_row_->setDirection(metrics.compact ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+}
+
+void SolverWindowView::PlaceExplanation(bool in_window) {
+  std::vector<QWidget*> moving = {label3_, front_picture_, back_picture_};
+  if (decorations_ != nullptr) moving.push_back(decorations_);
+  for (QLayout* layout : {static_cast<QLayout*>(centre_column_), static_cast<QLayout*>(front_row_),
+                          static_cast<QLayout*>(back_row_), static_cast<QLayout*>(entry_column_),
+                          explain_panel_->layout(), static_cast<QLayout*>(explain_column_),
+                          static_cast<QLayout*>(explain_pictures_)}) {
+    for (QWidget* widget : moving) layout->removeWidget(widget);
+  }
+  if (in_window) {
+    centre_column_->insertWidget(0, label3_);
+    front_row_->insertWidget(1, front_picture_, 0, Qt::AlignVCenter);
+    back_row_->insertWidget(1, back_picture_, 0, Qt::AlignVCenter);
+    // Under the entry, before the stretch that closes the column.
+    if (decorations_ != nullptr) {
+      entry_column_->insertWidget(entry_column_->count() - 1, decorations_);
+    }
+    explain_panel_->hide();
+  } else {
+    explain_column_->insertWidget(0, label3_);
+    explain_pictures_->insertWidget(0, front_picture_);
+    explain_pictures_->insertWidget(1, back_picture_);
+    if (decorations_ != nullptr) {
+      static_cast<QBoxLayout*>(explain_panel_->layout())->addWidget(decorations_, 0, Qt::AlignTop);
+    }
+  }
+  for (QWidget* widget : moving) widget->show();
+  explain_button_->setVisible(!in_window);
+  if (in_window) explain_button_->setChecked(false);
+}
+
 QWidget* SolverWindowView::BuildColourEntry() {
   const WindowVariant& variant = window_->variant();
   auto* panel = new QWidget(this);
-  auto* column = new QVBoxLayout(panel);
-  column->setContentsMargins(0, 0, 0, 0);
+  entry_column_ = new QVBoxLayout(panel);
+  entry_column_->setContentsMargins(0, 0, 0, 0);
+  entry_column_->setSpacing(4);
 
   auto* group = new QGroupBox(QString::fromUtf8(kColourGroupCaption), panel);
   group->setObjectName(QStringLiteral("GroupBox1"));
   auto* buttons = new QGridLayout(group);
+  buttons->setContentsMargins(8, 4, 8, 4);
+  buttons->setVerticalSpacing(2);
   int index = 0;
   for (const ColourInfo& colour : ColourTable()) {
     auto* button = new QRadioButton(Text(colour.caption), group);
@@ -192,30 +349,45 @@ QWidget* SolverWindowView::BuildColourEntry() {
     buttons->addWidget(button, index / 3, index % 3);
     ++index;
   }
-  column->addWidget(group);
+  entry_column_->addWidget(group);
 
-  column->addWidget(MakeLabel(QStringLiteral("Label1"), Text(variant.label1), panel));
-  column->addLayout(BuildGridGroup({4, 1, 6}, true));
-  column->addSpacing(4);
-  column->addWidget(MakeLabel(QStringLiteral("Label2"), Text(variant.label2), panel));
-  column->addLayout(BuildGridGroup({5, 3, 2}, false));
-  column->addWidget(BuildScrambleEntry(panel));
-  column->addSpacing(6);
+  entry_column_->addWidget(MakeLabel(QStringLiteral("Label1"), Text(variant.label1), panel));
+  entry_column_->addLayout(BuildGridGroup({4, 1, 6}, true));
+  entry_column_->addWidget(MakeLabel(QStringLiteral("Label2"), Text(variant.label2), panel));
+  entry_column_->addLayout(BuildGridGroup({5, 3, 2}, false));
+  entry_column_->addWidget(BuildScrambleEntry(panel));
+  entry_column_->addSpacing(2);
 
   auto* coloring =
       MakeButton(QStringLiteral("Coloring"), QString::fromUtf8(kColoringCaption), panel);
   connect(coloring, &QPushButton::clicked, this, [this] { Act(&SolverWindow::ColoringClick); });
-  column->addWidget(coloring);
+  entry_column_->addWidget(coloring);
   label4_ = MakeLabel(QStringLiteral("Label4"), QString(), panel);
   label4_->setWordWrap(true);
-  column->addWidget(label4_);
-  column->addWidget(BuildFaultLabel(panel));
-  if (variant.kind != WindowKind::kCf0) {
-    column->addSpacing(8);
-    column->addWidget(BuildDecorations());
-  }
-  column->addStretch();
+  entry_column_->addWidget(label4_);
+  entry_column_->addWidget(BuildFaultLabel(panel));
+  entry_column_->addWidget(BuildExplainButton(panel), 0, Qt::AlignLeft);
+  if (variant.kind != WindowKind::kCf0) decorations_ = BuildDecorations();
+  entry_column_->addStretch();
   return panel;
+}
+
+QWidget* SolverWindowView::BuildExplainButton(QWidget* parent) {
+  explain_button_ =
+      MakeButton(QStringLiteral("ExplainBtn"), QString::fromUtf8(kExplainCaption), parent);
+  explain_button_->setCheckable(true);
+  connect(explain_button_, &QPushButton::toggled, this, [this](bool open) {
+    if (!open) {
+      explain_panel_->hide();
+      return;
+    }
+    // Beside the colour entry, at the top, over the net.
+    const QWidget* entry = explain_button_->parentWidget();
+    explain_panel_->move(entry->mapTo(this, QPoint(entry->width() + 8, 0)).x(), 4);
+    explain_panel_->show();
+    explain_panel_->raise();
+  });
+  return explain_button_;
 }
 
 // Front view: the top grid above the front grid, the right grid beside it.
@@ -246,12 +418,14 @@ QLayout* SolverWindowView::BuildGridGroup(const std::array<int, 3>& grids, bool 
     cluster->addWidget(grid, places[i].first, places[i].second);
   }
   row->addLayout(cluster);
-  SolverPictureKind picture = SolverPictureKind::kFrontOutline;
+  SolverPictureKind kind = SolverPictureKind::kFrontOutline;
   if (!front_view) {
-    picture = window_->kind() == WindowKind::kCf0 ? SolverPictureKind::kInsideViewReference
-                                                  : SolverPictureKind::kInsideView;
+    kind = window_->kind() == WindowKind::kCf0 ? SolverPictureKind::kInsideViewReference
+                                               : SolverPictureKind::kInsideView;
   }
-  row->addWidget(new SolverPicture(picture, QSize(140, 140), this), 0, Qt::AlignVCenter);
+  auto* picture = new SolverPicture(kind, QSize(kOutlinePicture, kOutlinePicture), this);
+  (front_view ? front_picture_ : back_picture_) = picture;
+  (front_view ? front_row_ : back_row_) = row;
   row->addStretch();
   return row;
 }
@@ -261,14 +435,15 @@ QWidget* SolverWindowView::BuildDecorations() {
   auto* pictures = new QGridLayout(panel);
   pictures->setContentsMargins(0, 0, 0, 0);
   pictures->setSpacing(4);
-  const QSize size(112, 104);
+  const QSize size(kDecorationWidth, kDecorationHeight);
   pictures->addWidget(new SolverPicture(SolverPictureKind::kGriddedFront, size, panel), 0, 0);
   pictures->addWidget(new SolverPicture(SolverPictureKind::kGriddedBack, size, panel), 0, 1);
   pictures->addWidget(new SolverPicture(SolverPictureKind::kLegendX, size, panel), 1, 0);
   pictures->addWidget(new SolverPicture(SolverPictureKind::kLegendY, size, panel), 1, 1);
   pictures->addWidget(new SolverPicture(SolverPictureKind::kLegendZ, size, panel), 1, 2);
   if (window_->kind() == WindowKind::kLb) {
-    pictures->addWidget(new SolverPicture(SolverPictureKind::kUpsideDown, QSize(300, 110), panel),
+    pictures->addWidget(new SolverPicture(SolverPictureKind::kUpsideDown,
+                                          QSize(kUpsideDownWidth, kUpsideDownHeight), panel),
                         2, 0, 1, 3, Qt::AlignLeft);
   }
   return panel;
@@ -282,10 +457,9 @@ QWidget* SolverWindowView::BuildNet() {
   net->setContentsMargins(0, 0, 0, 0);
   net->setSpacing(2);
   for (int k = 1; k <= kFaceletCount; ++k) {
-    auto* cell = new QLineEdit(panel);
+    auto* cell = new NetCellBox(panel);
     cell->setObjectName(QStringLiteral("Edit%1").arg(k));
     cell->setAlignment(Qt::AlignCenter);
-    cell->setFixedSize(kNetCellWidth, kNetCellHeight);
     cell->setAutoFillBackground(true);
     connect(cell, &QLineEdit::textEdited, this, [this, k](const QString& text) {
       window_->SetNetText(k, text.toStdString());
@@ -333,10 +507,9 @@ QWidget* SolverWindowView::BuildTrialPanel() {
                      Qt::AlignTop);
   auto* list4 = new QListWidget(panel);
   list4->setObjectName(QStringLiteral("ListBox4"));
-  list4->setMinimumHeight(140);
   SetUpList(list4, 4);
   log_row->addWidget(list4, 1);
-  column->addLayout(log_row);
+  column->addLayout(log_row, 1);
   column->addWidget(list_turns_[4] = MakeLabel(QStringLiteral("TurnCount4"), QString(), panel));
 
   edit55_ = new QLineEdit(panel);
@@ -391,6 +564,9 @@ QWidget* SolverWindowView::BuildStageLists() {
   auto* row = new QHBoxLayout(panel);
   row->setContentsMargins(0, 0, 0, 0);
   row->setSpacing(10);
+  // The close button stands under the last stage button, at the window's
+  // bottom right.
+  if (columns.empty() || columns.back().list_box != 0) columns.push_back({0, {}});
   for (const Column& column : columns) {
     if (column.list_box == 0) {
       auto* alone = new QVBoxLayout();
@@ -398,6 +574,12 @@ QWidget* SolverWindowView::BuildStageLists() {
         alone->addWidget(MakeStageButton(button->name, button->caption));
       }
       alone->addStretch();
+      if (&column == &columns.back()) {
+        auto* close = MakeButton(QStringLiteral("BitBtn1"), QString::fromUtf8(kCloseCaption), this);
+        close->setIcon(CloseButtonIcon());
+        connect(close, &QPushButton::clicked, this, &QWidget::close);
+        alone->addWidget(close, 0, Qt::AlignRight);
+      }
       row->addLayout(alone);
     } else {
       AddListColumn(row, column.list_box, column.buttons);
@@ -414,7 +596,6 @@ void SolverWindowView::AddListColumn(QLayout* row, int list_box,
   }
   auto* list = new QListWidget(this);
   list->setObjectName(QStringLiteral("ListBox%1").arg(list_box));
-  list->setMinimumWidth(150);
   SetUpList(list, list_box);
   column->addWidget(list, 1);
   column->addWidget(list_turns_[list_box] =
@@ -432,6 +613,12 @@ void SolverWindowView::AddListColumn(QLayout* row, int list_box,
 
 void SolverWindowView::SetUpList(QListWidget* list, int list_box) {
   lists_[list_box] = list;
+  // Every list shows at least eight lines and takes whatever height the
+  // window has beyond that.
+  list->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+  list->setItemDelegate(new ListLineDelegate(list));
+  list->setMinimumSize(kListMinimumWidth, kListMinimumLines * ListLineDelegate::LineHeight(list) +
+                                              2 * list->frameWidth());
   list->setSelectionMode(QAbstractItemView::ExtendedSelection);
   list->installEventFilter(this);
   connect(list, &QListWidget::itemClicked, this,

@@ -15,12 +15,15 @@
 #include "shell/solver_window.h"
 
 class QLabel;
+class QBoxLayout;
 class QLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QVBoxLayout;
+class QHBoxLayout;
+class QResizeEvent;
 
 namespace rq51 {
 
@@ -43,9 +46,37 @@ class SolverWindowView : public QWidget {
   // Redraws every control from the window object.
   void Render();
 
+  // On a small screen the instruction text and the teaching pictures move
+  // into the panel "説明" opens, so that every control fits; from about
+  // 1600 x 950 up they stand in the window itself and the net and grids grow
+  // with the window.
+  bool compact() const { return metrics_.compact; }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
+  // Sizes that follow the window's size.
+  struct Metrics {
+    bool compact = false;
+    int net_cell_width = 0;
+    int net_cell_height = 0;
+    int net_font = 0;
+    int grid_cell = 0;
+    int grid_font = 0;
+    int outline_picture = 0;
+    int decoration_width = 0;
+    int decoration_height = 0;
+    bool operator==(const Metrics&) const = default;
+  };
+  static Metrics MetricsFor(QSize size);
+  void ApplyMetrics(const Metrics& metrics);
+  // Moves the instructions and pictures into the window or into "説明".
+  void PlaceExplanation(bool in_window);
+
   QWidget* BuildColourEntry();
   QLayout* BuildGridGroup(const std::array<int, 3>& grids, bool front_view);
+  QWidget* BuildExplainButton(QWidget* parent);
   QWidget* BuildDecorations();
   QWidget* BuildNet();
   QWidget* BuildTrialPanel();
@@ -78,6 +109,21 @@ class SolverWindowView : public QWidget {
   }
 
   std::unique_ptr<SolverWindow> window_;
+  Metrics metrics_;
+  // What moves between the window and "説明", and where it stands in the
+  // window.
+  QLabel* label3_ = nullptr;
+  QWidget* front_picture_ = nullptr;
+  QWidget* back_picture_ = nullptr;
+  QWidget* decorations_ = nullptr;  // null in CF-0
+  QHBoxLayout* front_row_ = nullptr;
+  QHBoxLayout* back_row_ = nullptr;
+  QVBoxLayout* centre_column_ = nullptr;
+  QVBoxLayout* entry_column_ = nullptr;
+  QPushButton* explain_button_ = nullptr;
+  QWidget* explain_panel_ = nullptr;
+  QVBoxLayout* explain_column_ = nullptr;
+  QHBoxLayout* explain_pictures_ = nullptr;
   std::map<Colour, QRadioButton*> colour_buttons_;
   std::array<ColourGrid*, 7> grids_{};  // 1..6
   std::array<QLineEdit*, 55> net_{};    // Edit1 .. Edit54
@@ -89,6 +135,7 @@ class SolverWindowView : public QWidget {
   QLabel* label4_ = nullptr;
   QLineEdit* edit55_ = nullptr;
   QLineEdit* scramble_edit_ = nullptr;  // ScrambleEdit
+  QBoxLayout* scramble_row_ = nullptr;  // the edit and its button
   QLabel* scramble_message_ = nullptr;  // ScrambleMessage
   QLabel* fault_label_ = nullptr;       // FaultLabel
 };
