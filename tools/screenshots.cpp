@@ -20,15 +20,16 @@ namespace {
 
 // One picture: the file it goes to, the window it shows and what to do with
 // the window's set before it is taken (press buttons, enter colours ...).
+// Solver windows open maximised; pictures of them use a fixed size so that
+// they do not depend on the screen.
+constexpr QSize kSolverWindowSize(1600, 1000);
+
 struct Shot {
   const char* file_name;
   int form;
   std::function<void(rq51::WindowSet&)> setup;
+  QSize size = kSolverWindowSize;
 };
-
-// Solver windows open maximised; pictures of them use a fixed size so that
-// they do not depend on the screen.
-constexpr QSize kSolverWindowSize(1600, 1000);
 
 // A solver window (TForm3 .. TForm7) as its user sees it.
 rq51::SolverWindowView& SolverView(rq51::WindowSet& windows, int form) {
@@ -128,6 +129,9 @@ std::vector<Shot> Shots() {
          view.window().BrowseLine(3, 1);
          view.Render();
        }},
+      // The same window on a laptop screen and on a full HD screen.
+      {"lb_1280x690.png", 5, nullptr, QSize(1280, 690)},
+      {"lb_1920x1050.png", 5, nullptr, QSize(1920, 1050)},
   };
 }
 
@@ -137,7 +141,7 @@ bool TakeShot(rq51::WindowSet& windows, const Shot& shot, const QDir& out_dir) {
   if (shot.setup) shot.setup(windows);
   if (shot.form >= 3) {
     window->setWindowState(Qt::WindowNoState);
-    window->resize(kSolverWindowSize);
+    window->resize(shot.size);
   }
   window->show();
   QApplication::processEvents();
