@@ -14,7 +14,7 @@ FUZZ_SECONDS ?= 60
 SOAK_ACTIONS ?= 1000000
 
 .PHONY: all deps build run test test-release test-sanitizers bench screenshots format clean \
-	install uninstall fuzz soak
+	install uninstall package fuzz soak
 
 all: build
 
@@ -49,6 +49,11 @@ test-sanitizers: $(ASAN_BUILD)/CMakeCache.txt
 # The two programs, the desktop entry, the icon and the AppStream metainfo.
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package of what `make install` installs, under /usr:
+# build/rq51_<version>_<arch>.deb, for `apt install ./build/rq51_*.deb`.
+package: build
+	cmake --build $(BUILD) --target package
 
 # Removes exactly the files the last `make install` installed.
 uninstall:

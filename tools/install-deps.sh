@@ -16,6 +16,11 @@ packages=(
   # The tests validate the desktop entry and the AppStream metainfo.
   desktop-file-utils
   appstream
+  # The Debian package, its checks and the manual pages' rendering.
+  dpkg-dev
+  file
+  lintian
+  man-db
 )
 
 for option in "$@"; do

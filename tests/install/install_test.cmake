@@ -49,7 +49,12 @@ set(expected
     "${PREFIX}/bin/rq51-cli"
     "${desktop}"
     "${PREFIX}/share/icons/hicolor/scalable/apps/org.rq51.RQ51.svg"
-    "${PREFIX}/share/metainfo/org.rq51.RQ51.metainfo.xml")
+    "${PREFIX}/share/metainfo/org.rq51.RQ51.metainfo.xml"
+    "${PREFIX}/share/man/man1/rq51.1.gz"
+    "${PREFIX}/share/man/man1/rq51-cli.1.gz"
+    "${PREFIX}/share/bash-completion/completions/rq51-cli"
+    "${PREFIX}/share/doc/rq51/copyright"
+    "${PREFIX}/share/doc/rq51/changelog.gz")
 file(STRINGS "${test_manifest}" installed)
 list(SORT installed)
 list(SORT expected)
