@@ -60,7 +60,7 @@ fuzz:
 	@bash tools/install-deps.sh --fuzz
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ \
 		-DRQ51_FUZZ=ON -DRQ51_BUILD_UI=OFF -DRQ51_BUILD_BENCH=OFF
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target notation_fuzz cli_fuzz window_fuzz
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target notation_fuzz cli_fuzz window_fuzz solution_fuzz
 	bash tools/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 # SOAK_ACTIONS random actions on each solver window under AddressSanitizer
