@@ -46,13 +46,25 @@ test-sanitizers: $(ASAN_BUILD)/CMakeCache.txt
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-# The two programs, the desktop entry, the icon and the AppStream metainfo.
+# The two programs, the desktop entry, the icon, the AppStream metainfo and
+# the file type of saved solutions. The desktop's databases of file types and
+# of the programs that open them are brought up to date, so that a file
+# manager opens a saved solution in RQ51.
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+	$(UPDATE_DESKTOP_DATABASES)
 
-# Removes exactly the files the last `make install` installed.
+# Removes exactly the files the last `make install` installed, then updates
+# the desktop's databases again.
 uninstall:
 	cmake -DMANIFEST=$(BUILD)/install_manifest.txt -P tools/uninstall.cmake
+	$(UPDATE_DESKTOP_DATABASES)
+
+UPDATE_DESKTOP_DATABASES = \
+	if command -v update-mime-database >/dev/null && [ -d $(PREFIX)/share/mime/packages ]; then \
+		update-mime-database $(PREFIX)/share/mime; fi; \
+	if command -v update-desktop-database >/dev/null && [ -d $(PREFIX)/share/applications ]; then \
+		update-desktop-database $(PREFIX)/share/applications; fi
 
 # The fuzz harnesses under libFuzzer (clang), each for FUZZ_SECONDS; new
 # inputs they find are kept in tests/fuzz/corpus/<harness>/.
