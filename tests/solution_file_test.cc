@@ -149,10 +149,19 @@ TEST_P(SolutionOfEveryMethod, SavedSolutionsOpenToTheSameWindowAndTheCopyPerform
 
     // The lines of a cleared list are gone (the preparation clears the trial
     // list), but the cube they turned stays turned: the listed lines alone
-    // perform what the playback shows only when none was cleared. After
-    // Reset the cube at the reset is the entered one.
+    // perform what the playback shows only when none was cleared, so the
+    // copy is read back from a window pressed without clearing. After Reset
+    // the cube at the reset is the entered one.
     if (!forgets) {
       ExpectStandardCopyPerformsTheLines(window, ReadOpenedText(saved).solution.entered);
+    } else {
+      SolverWindow kept = Window();
+      ASSERT_TRUE(test::EnterColours(kept, entered));
+      for (const std::string& name : presses) {
+        if (!name.ends_with("clear") && name != "Sikou") kept.PressButton(name);
+      }
+      ExpectStandardCopyPerformsTheLines(kept,
+                                         ReadOpenedText(kept.SolutionText()).solution.entered);
     }
     if (HasFailure()) {
       ADD_FAILURE() << "cube " << n << ", presses " << window.presses() << "\n" << saved;
@@ -396,6 +405,18 @@ TEST(SharingTest, TheTurningOverIsItsWholeCubeTurnAndThePreparationAComment) {
   EXPECT_EQ(window.StandardListText(4), "F'\n");
   EXPECT_EQ(window.StandardLinesText(1, {0, 0, 7}), "R U // 4<-53\n");
   EXPECT_EQ(window.StandardLinesText(9, {0}), "");
+}
+
+TEST(SharingTest, ARowThatGivesItsTurnsIsCopiedWithThem) {
+  SolverWindow window = test::WindowFor(WindowKind::kTkc);
+  ASSERT_TRUE(test::EnterColours(window, test::SolvedColours()));
+  const Phase phase{[](const StateTable&) { return 7; },
+                    StageTable{{7, {"as drawn", "see the picture"}, "Rx3 Ly2"}},
+                    {},
+                    std::nullopt};
+  RunPhase(window, phase, 1);
+  EXPECT_EQ(window.StandardSolutionText(), "// as drawn\nR B2 // see the picture\n");
+  EXPECT_EQ(window.StandardLinesText(1, {1}), "R B2 // see the picture\n");
 }
 
 }  // namespace
