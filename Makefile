@@ -46,18 +46,30 @@ test-sanitizers: $(ASAN_BUILD)/CMakeCache.txt
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-# The two programs, the desktop entry, the icon and the AppStream metainfo.
+# The two programs, the desktop entry, the icon, the AppStream metainfo and
+# the file type of saved solutions. The desktop's databases of file types and
+# of the programs that open them are brought up to date, so that a file
+# manager opens a saved solution in RQ51.
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+	$(UPDATE_DESKTOP_DATABASES)
 
 # A Debian package of what `make install` installs, under /usr:
 # build/rq51_<version>_<arch>.deb, for `apt install ./build/rq51_*.deb`.
 package: build
 	cmake --build $(BUILD) --target package
 
-# Removes exactly the files the last `make install` installed.
+# Removes exactly the files the last `make install` installed, then updates
+# the desktop's databases again.
 uninstall:
 	cmake -DMANIFEST=$(BUILD)/install_manifest.txt -P tools/uninstall.cmake
+	$(UPDATE_DESKTOP_DATABASES)
+
+UPDATE_DESKTOP_DATABASES = \
+	if command -v update-mime-database >/dev/null && [ -d $(PREFIX)/share/mime/packages ]; then \
+		update-mime-database $(PREFIX)/share/mime; fi; \
+	if command -v update-desktop-database >/dev/null && [ -d $(PREFIX)/share/applications ]; then \
+		update-desktop-database $(PREFIX)/share/applications; fi
 
 # The fuzz harnesses under libFuzzer (clang), each for FUZZ_SECONDS; new
 # inputs they find are kept in tests/fuzz/corpus/<harness>/.
@@ -65,7 +77,7 @@ fuzz:
 	@bash tools/install-deps.sh --fuzz
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ \
 		-DRQ51_FUZZ=ON -DRQ51_BUILD_UI=OFF -DRQ51_BUILD_BENCH=OFF
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target notation_fuzz cli_fuzz window_fuzz
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target notation_fuzz cli_fuzz window_fuzz solution_fuzz
 	bash tools/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 # SOAK_ACTIONS random actions on each solver window under AddressSanitizer

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -72,6 +73,36 @@ bool WriteFileAtomically(const std::string& path, std::string_view text, std::st
     error = path + " に書き込めません（" + std::strerror(code) + "）。";
     return false;
   }
+  return true;
+}
+
+bool ReadFileStart(const std::string& path, size_t limit, std::string& bytes, std::string& error) {
+  const auto fail = [&](int code) {
+    error = path + " を読めません（" + std::strerror(code) + "）。";
+    return false;
+  };
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return fail(errno);
+  struct stat file;
+  if (fstat(fd, &file) == 0 && S_ISDIR(file.st_mode)) {
+    close(fd);
+    error = path + " はフォルダです。";
+    return false;
+  }
+  bytes.clear();
+  char buffer[65536];
+  while (bytes.size() < limit) {
+    const ssize_t n = read(fd, buffer, std::min(sizeof buffer, limit - bytes.size()));
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      const int code = errno;
+      close(fd);
+      return fail(code);
+    }
+    if (n == 0) break;
+    bytes.append(buffer, static_cast<size_t>(n));
+  }
+  close(fd);
   return true;
 }
 

@@ -66,7 +66,9 @@ class Reader {
     return count == 0 ? 1 : count;
   }
 
-  MacroReading Read() { return notation_grammar::ReadSequence(*this); }
+  MacroReading Read(std::vector<WrittenGroup>* groups = nullptr) {
+    return notation_grammar::ReadSequence(*this, groups);
+  }
 
   std::string_view text_;
   size_t pos_ = 0;
@@ -79,6 +81,12 @@ class Reader {
 
 MacroReading ReadMacroText(std::string_view text, NotationOptions options) {
   return Reader(text, options).Read();
+}
+
+std::vector<WrittenGroup> ReadMacroGroups(std::string_view text, NotationOptions options) {
+  std::vector<WrittenGroup> groups;
+  Reader(text, options).Read(&groups);
+  return groups;
 }
 
 MacroReading ReadMacroLines(const std::vector<std::string_view>& lines) {

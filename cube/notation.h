@@ -1,11 +1,12 @@
 // Reader for the move notation of log lines and macro texts.
 //
 // A text starts with its move part: move names ("Rx", "Ry2", "Lz-"), blanks
-// that only align, and brackets "( ... )" of moves, each either followed by
-// a full-width repeat count and "乗" ("(Rx-RyLz)５乗": five times) or
-// performed once. Whatever follows the move part (a label such as
-// "A1<->A3", "4<-49", "C5→C41" or "cross4･24") is not performed; the reader
-// stops in front of it and says where.
+// that only align, line breaks, comments from "//" to the end of their line,
+// and brackets "( ... )" of moves, each either followed by a full-width
+// repeat count and "乗" ("(Rx-RyLz)５乗": five times) or performed once.
+// Whatever follows the move part (a label such as "A1<->A3", "4<-49",
+// "C5→C41" or "cross4･24") is not performed; the reader stops in front of it
+// and says where.
 #pragma once
 
 #include <cstddef>
@@ -29,6 +30,18 @@ struct NotationOptions {
 };
 
 MacroReading ReadMacroText(std::string_view text, NotationOptions options = {});
+
+// A part of a move text as it is written: turns standing alone (`count` 0),
+// or a bracket of turns performed `count` times (1 for a bracket without a
+// count).
+struct WrittenGroup {
+  std::vector<Move> moves;
+  int count = 0;
+};
+
+// The move part of `text` part by part, brackets kept, for writing it in
+// another notation; the parts performed in order are ReadMacroText's moves.
+std::vector<WrittenGroup> ReadMacroGroups(std::string_view text, NotationOptions options = {});
 
 // The moves of several log lines read one after the other, as a table row
 // that spans lines performs them.

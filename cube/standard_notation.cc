@@ -66,6 +66,16 @@ size_t PrimeLength(std::string_view text, size_t at) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// "", "2" or "'" after a turn's name for one, two or three quarter turns.
+std::string_view QuarterSuffix(int quarters) {
+  return quarters == 2 ? "2" : quarters == 3 ? "'" : "";
+}
+
+bool IsLineBreak(char c) { return c == '\n' || c == '\r'; }
+
+// What may stand before a word: a blank, a line break or an opening bracket.
+bool StartsWord(char before) { return before == ' ' || before == '(' || IsLineBreak(before); }
+
 class StandardReader {
  public:
   explicit StandardReader(std::string_view text) : text_(text) {}
@@ -89,7 +99,7 @@ class StandardReader {
       }
     } else if (std::string_view("xyz").find(letter) != std::string_view::npos) {
       // "Rx" is the program's notation, not R followed by x.
-      if (pos_ > 0 && text_[pos_ - 1] != ' ' && text_[pos_ - 1] != '(') return std::nullopt;
+      if (pos_ > 0 && !StartsWord(text_[pos_ - 1])) return std::nullopt;
     }
     const QuarterTurn* turn = FindQuarterTurn(name);
     if (turn == nullptr) return std::nullopt;
@@ -133,14 +143,15 @@ class StandardReader {
   size_t pos_ = 0;
 };
 
-// Tabs, line breaks and the ideographic space are blanks like ' '.
+// Tabs and the ideographic space are blanks like ' '; line breaks stay,
+// since a comment ends at one.
 std::string WithPlainBlanks(std::string_view text) {
   static constexpr std::string_view kIdeographicSpace = "\u3000";
   std::string plain;
   plain.reserve(text.size());
   for (size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
-    if (c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f') {
+    if (c == '\t' || c == '\v' || c == '\f') {
       plain += ' ';
     } else if (text.substr(i, kIdeographicSpace.size()) == kIdeographicSpace) {
       plain += ' ';
@@ -152,12 +163,40 @@ std::string WithPlainBlanks(std::string_view text) {
   return plain;
 }
 
-// The blank-separated word that holds byte `at`.
+// The word, between blanks and line breaks, that holds byte `at`.
 std::string_view WordAt(std::string_view text, size_t at) {
-  const size_t blank_before = text.rfind(' ', at);
+  constexpr std::string_view kBetweenWords = " \n\r";
+  const size_t blank_before =
+      at == 0 ? std::string_view::npos : text.find_last_of(kBetweenWords, at - 1);
   const size_t start = blank_before == std::string_view::npos ? 0 : blank_before + 1;
-  const size_t end = std::min(text.find(' ', at), text.size());
+  const size_t end = std::min(text.find_first_of(kBetweenWords, at), text.size());
   return text.substr(start, end - start);
+}
+
+// The line, from 1, that holds byte `at`.
+int LineAt(std::string_view text, size_t at) {
+  const std::string_view before = text.substr(0, std::min(at, text.size()));
+  return 1 + static_cast<int>(std::count(before.begin(), before.end(), '\n'));
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+  const size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::string GroupsText(const std::vector<WrittenGroup>& groups) {
+  std::string text;
+  const auto add = [&text](const std::string& word) {
+    if (!text.empty() && text.back() != '(') text += ' ';
+    text += word;
+  };
+  for (const WrittenGroup& group : groups) {
+    if (group.count > 0) add("(");
+    for (const Move& move : group.moves) add(StandardMoveName(move));
+    if (group.count > 0) text += ")" + (group.count > 1 ? std::to_string(group.count) : "");
+  }
+  return text;
 }
 
 }  // namespace
@@ -192,7 +231,61 @@ TurnSequence ReadTurnSequence(std::string_view text) {
   sequence.notation = standard.stop > own.stop ? TurnNotation::kStandard : TurnNotation::kProgram;
   sequence.unread_word = std::string(WordAt(plain, further.stop));
   sequence.open_bracket = further.malformed;
+  sequence.unread_line = LineAt(plain, further.stop);
   return sequence;
+}
+
+std::string StandardMoveName(Move move) {
+  // The face, slice or rotation whose quarter turn is this base turn one
+  // way or the other; the power then counts its quarter turns.
+  for (const QuarterTurn& turn : QuarterTurns()) {
+    if (turn.moves.size() != 1 || turn.moves.front().base != move.base) continue;
+    // A quarter turn is the base turn to the power 1 or 3, each its own
+    // inverse modulo 4.
+    const int quarters = move.power * turn.moves.front().power % 4;
+    return std::string(turn.name) + std::string(QuarterSuffix(quarters));
+  }
+  return {};
+}
+
+std::string StandardLine(std::string_view line, std::string_view turns) {
+  std::string written;
+  std::string_view note;
+  if (turns.empty()) {
+    written = GroupsText(ReadMacroGroups(line));
+    note = line.substr(ReadMacroText(line).stop);
+  } else {
+    written = GroupsText(ReadMacroGroups(turns, {.accept_power3 = true}));
+    note = line;
+  }
+  note = TrimBlanks(note);
+  if (written.empty()) return note.empty() ? "//" : "// " + std::string(note);
+  return note.empty() ? written : written + " // " + std::string(note);
+}
+
+std::optional<std::string> StandardRotation(const FaceletMap& map) {
+  if (map.IsIdentity()) return std::string();
+  struct Rotation {
+    std::string name;
+    FaceletMap map;
+  };
+  std::vector<Rotation> rotations;
+  for (std::string_view axis : {"x", "y", "z"}) {
+    const FaceletMap quarter = MapOfMoves(FindQuarterTurn(axis)->moves);
+    for (int quarters = 1; quarters <= 3; ++quarters) {
+      rotations.push_back(
+          {std::string(axis) + std::string(QuarterSuffix(quarters)), Power(quarter, quarters)});
+    }
+  }
+  for (const Rotation& one : rotations) {
+    if (one.map == map) return one.name;
+  }
+  for (const Rotation& first : rotations) {
+    for (const Rotation& second : rotations) {
+      if (Compose(first.map, second.map) == map) return first.name + " " + second.name;
+    }
+  }
+  return std::nullopt;
 }
 
 std::array<Colour, kFaceletCount + 1> ColoursAfterTurns(const std::vector<Move>& moves) {

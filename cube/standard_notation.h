@@ -9,7 +9,8 @@
 // apart or run together ("R U R' U'", "RUR'U'"); x, y and z begin a word of
 // their own, so that a text in the program's notation ("Rx Ly2") is never
 // taken for standard turns. "( ... )" groups turns, a count after the closing
-// bracket repeats them: "(R U R' U')6".
+// bracket repeats them: "(R U R' U')6". Line breaks are blanks, and "//"
+// starts a comment that runs to the end of its line.
 #pragma once
 
 #include <array>
@@ -46,11 +47,29 @@ struct TurnSequence {
   // does not close.
   std::string unread_word;
   bool open_bracket = false;
+  int unread_line = 0;  // the line (from 1) that holds it
 };
 
 // Reads `text` in the program's notation (log text, bracket counts and the
 // button names "Rx3") when it can, else in standard notation.
 TurnSequence ReadTurnSequence(std::string_view text);
+
+// --- Writing standard notation ---------------------------------------------
+// One of the program's moves as the standard turn it is: Rx "R'", Rz3 "U",
+// Mx2 "M2".
+std::string StandardMoveName(Move move);
+
+// A logged line in standard notation: its turns as standard turns, brackets
+// kept with their counts ("(U' R F')5"), followed by the rest of the line as
+// a comment ("(U' R F')5 // A1<->A12"); a line that performs no turns is a
+// comment alone ("// ｺｰﾅｰ･ｷｭｰﾌﾞ同士の移動", "//" for a blank line). `turns`
+// (the program's notation) stands for the line's turns when its own text
+// does not carry them; the whole line is then the comment.
+std::string StandardLine(std::string_view line, std::string_view turns = {});
+
+// Whole-cube turns that perform `map` ("x2", "y z'"), at most two; empty for
+// the identity, nullopt when the map turns no whole cube.
+std::optional<std::string> StandardRotation(const FaceletMap& map);
 
 // The colours of a solved cube turned by `moves`, index 1..54: front green,
 // bottom red, back blue, top orange, left white, right yellow

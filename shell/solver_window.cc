@@ -100,6 +100,8 @@ void SolverWindow::ClearStageAndTrialLists() {
 
 void SolverWindow::ColoringClick() {
   BrowseLive();
+  presses_.clear();
+  file_message_.clear();
   ReadAndIdentify();
   ClearStageAndTrialLists();
   StartAfresh();
@@ -118,6 +120,14 @@ void SolverWindow::CheckArrangement() {
     label4_ = std::string(kArrangementWrong);
     ResetWindow();
   }
+}
+
+void SolverWindow::ResetClick() {
+  // Only the cube stays: a replay starts from it.
+  presses_.clear();
+  file_message_.clear();
+  if (variant_->has_reset) RecordPress("Reset");
+  ResetWindow();
 }
 
 void SolverWindow::ResetWindow() {
@@ -170,8 +180,14 @@ void SolverWindow::SetNetText(int k, std::string text) {
 void SolverWindow::AppendLine(int list_box, std::string_view line, const LineEffect& effect) {
   std::vector<std::string>& lines = lists_.at(list_box);
   lines.emplace_back(line);
-  moments_.push_back(
-      Moment{Moment::Kind::kLine, list_box, lines.size() - 1, effect.turns, effect.map, 0, {}});
+  moments_.push_back(Moment{Moment::Kind::kLine,
+                            list_box,
+                            lines.size() - 1,
+                            effect.turns,
+                            effect.map,
+                            effect.written,
+                            0,
+                            {}});
 }
 
 void SolverWindow::ApplyWorkMap(const FaceletMap& map, bool logged) {
@@ -179,7 +195,7 @@ void SolverWindow::ApplyWorkMap(const FaceletMap& map, bool logged) {
   table_.ApplyMap(work_map_);
   ShowNet();
   if (!logged && !map.IsIdentity()) {
-    moments_.push_back(Moment{Moment::Kind::kSilent, 0, 0, 0, map, 0, {}});
+    moments_.push_back(Moment{Moment::Kind::kSilent, 0, 0, 0, map, {}, 0, {}});
   }
 }
 
@@ -194,7 +210,8 @@ void SolverWindow::ReHoldOnCentres(const std::array<int, kFaceCount>& centre_for
 
 void SolverWindow::NoteTurnedOver(std::string_view caption) {
   starts_.push_back(table_);
-  moments_.push_back(Moment{Moment::Kind::kTurnedOver, 0, 0, 0, {}, starts_.size() - 1, caption});
+  moments_.push_back(
+      Moment{Moment::Kind::kTurnedOver, 0, 0, 0, {}, {}, starts_.size() - 1, caption});
 }
 
 void SolverWindow::TrialMove(Move move) {
@@ -207,6 +224,7 @@ void SolverWindow::TrialMove(Move move) {
     edit55_ += "・" + name;
   }
   ApplyWorkMap(MoveMap(move));
+  RecordPress(ButtonName(move));
 }
 
 void SolverWindow::SikouClick() {
@@ -217,6 +235,12 @@ void SolverWindow::SikouClick() {
   AddStart();
   edit55_.clear();
   CheckArrangement();
+  RecordPress("Sikou");
+}
+
+void SolverWindow::NumtukeClick() {
+  ToggleNumbers();
+  if (variant_->has_numtuke) RecordPress("Numtuke");
 }
 
 void SolverWindow::ToggleNumbers() {
@@ -233,6 +257,10 @@ void SolverWindow::ListClearClick(int list_box) {
   auto it = lists_.find(list_box);
   if (it != lists_.end()) it->second.clear();
   ForgetList(list_box);
+  const std::vector<int>& buttons = variant_->clear_buttons;
+  if (std::find(buttons.begin(), buttons.end(), list_box) != buttons.end()) {
+    RecordPress("Lbx" + std::to_string(list_box) + "clear");
+  }
 }
 
 bool SolverWindow::PressButton(std::string_view name) {
@@ -287,6 +315,7 @@ bool SolverWindow::PressButton(std::string_view name) {
       ran = true;
     }
     if (ran) {
+      RecordPress(name);
       last_run_turns_ = 0;
       for (size_t n = first_new; n < moments_.size(); ++n) last_run_turns_ += moments_[n].turns;
       return true;
@@ -305,7 +334,7 @@ void SolverWindow::StartAfresh() {
 
 void SolverWindow::AddStart() {
   starts_.push_back(table_);
-  moments_.push_back(Moment{Moment::Kind::kStart, 0, 0, 0, {}, starts_.size() - 1, {}});
+  moments_.push_back(Moment{Moment::Kind::kStart, 0, 0, 0, {}, {}, starts_.size() - 1, {}});
 }
 
 void SolverWindow::ForgetList(int list_box) {
@@ -439,39 +468,6 @@ int SolverWindow::ListTurns(int list_box) const {
     if (moment.kind == Moment::Kind::kLine && moment.list_box == list_box) turns += moment.turns;
   }
   return turns;
-}
-
-std::string SolverWindow::SolutionText() const {
-  std::string text = "RQ51 " + std::string(variant_->title) + " " +
-                     std::string(variant_->instructions.front()) + "\n";
-  // The cube as entered: the last cube read from the grids.
-  const StateTable* entered = &starts_.front();
-  for (const Moment& moment : moments_) {
-    if (moment.kind == Moment::Kind::kStart) entered = &starts_[moment.start];
-  }
-  text += "入力された色\t";
-  for (int k = 1; k <= kFaceletCount; ++k) {
-    const std::string_view letter = LetterOf(entered->colour(k));
-    text += letter.empty() ? std::string_view(".") : letter;
-  }
-  text += "\n";
-  int total = 0;
-  for (const auto& [n, lines] : lists_) {
-    std::string heading(n == 4 ? variant_->label5 : std::string_view());
-    if (method_ != nullptr) {
-      for (const Stage& stage : method_->stages) {
-        if (stage.list_box != n) continue;
-        if (!heading.empty()) heading += "・";
-        heading += stage.caption;
-      }
-    }
-    const int turns = ListTurns(n);
-    total += turns;
-    text += "ListBox" + std::to_string(n) + "\t" + heading + "\t" + std::to_string(turns) + " 手\n";
-    for (const std::string& line : lines) text += line + "\n";
-  }
-  text += "合計\t" + std::to_string(total) + " 手\n";
-  return text;
 }
 
 }  // namespace rq51

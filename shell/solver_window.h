@@ -14,6 +14,7 @@
 #include "cube/colour.h"
 #include "cube/moves.h"
 #include "cube/state_table.h"
+#include "shell/solution_text.h"
 #include "shell/stage_frame.h"
 #include "shell/window_variant.h"
 
@@ -71,7 +72,7 @@ class SolverWindow {
   const GridColours& grids() const { return grids_; }
 
   void ColoringClick();
-  void ResetClick() { ResetWindow(); }
+  void ResetClick();
   void ResetWindow();
   // Redraws the net from the table. The cells are worked out when they are
   // first looked at, so a run of steps that nobody watches costs nothing
@@ -81,7 +82,7 @@ class SolverWindow {
   // --- Trial moves, preparation, lists, numbering --------------------------
   void TrialMove(Move move);
   void SikouClick();
-  void NumtukeClick() { ToggleNumbers(); }
+  void NumtukeClick();
   void ToggleNumbers();
   void ListClearClick(int list_box);
   bool NumberingOn() const { return !net_[1].text.empty(); }
@@ -153,8 +154,52 @@ class SolverWindow {
   int ListTurns(int list_box) const;
   // Turns logged by the last press of a stage or one-shot button.
   int last_run_turns() const { return last_run_turns_; }
-  // A plain UTF-8 text of the entered cube and every list with its turns.
+  // --- Keeping, reopening and sharing a solution -------------------------------
+  // A plain UTF-8 text of the entered cube, the buttons pressed since it was
+  // confirmed, and every list with its turns: what "解法を保存…" writes.
   std::string SolutionText() const;
+  // The buttons pressed since the last confirmation, by control name and
+  // separated by blanks ("CROSS F2C Rx3 Sikou"): the stage and one-shot
+  // buttons, the trial buttons, Sikou, Numtuke, the clear buttons and Reset
+  // (which starts the record afresh, as it leaves only the cube behind).
+  const std::string& presses() const { return presses_; }
+
+  // Opens a text as a file the user chose: a saved solution of this window
+  // is entered and confirmed as "①．色の入力終了" does and its buttons are
+  // pressed again (an older file without its presses gets the stage buttons
+  // that its lists show); a turn sequence or a line of 54 colour letters is
+  // painted into the grids, to be confirmed by the user. A refused text, or
+  // a solution of another window, leaves this window as it was.
+  struct OpenedText {
+    OpenedKind kind;
+    // The window the text belongs to: this one, or for kOtherWindow the one
+    // that should open it.
+    WindowKind window;
+    // One line: why a text was refused, which window a solution belongs to,
+    // or, for a solution opened here, that the lines computed now differ from
+    // the saved ones (empty when they agree).
+    std::string message;
+  };
+  OpenedText OpenText(std::string_view bytes);
+  // What the last opening said; cleared by the next confirmation or Reset.
+  const std::string& file_message() const { return file_message_; }
+
+  // Every listed line in standard notation (StandardLine), in the order
+  // performed: a turning over as the whole-cube turns it performs
+  // ("x2 // ④．上下反転持ち替え", list_box 0), and a preparation after
+  // earlier lines as a comment with Sikou's caption (list_box -1), since
+  // the cube returns to the entry there.
+  struct SharedLine {
+    int list_box;
+    size_t index;  // the line's place in its list
+    std::string text;
+  };
+  std::vector<SharedLine> StandardSolution() const;
+  // The same as text, one line each, every line ending in a line break:
+  // the whole solution, one list, or the lines `rows` (0-based) of a list.
+  std::string StandardSolutionText() const;
+  std::string StandardListText(int list_box) const;
+  std::string StandardLinesText(int list_box, const std::vector<size_t>& rows) const;
   // --- Entry from a turn sequence, typed colours, the named fault ----------------
   // ScrambleEdit: turns in the program's notation or in standard notation.
   std::string& scramble_text() { return scramble_text_; }
@@ -212,6 +257,7 @@ class SolverWindow {
     size_t index = 0;  // kLine: position in its list
     int turns = 0;
     FaceletMap map;            // kLine, kSilent: what it performed
+    std::string_view written;  // kLine: its turns, when its text does not carry them
     size_t start = 0;          // kStart, kTurnedOver: index into starts_
     std::string_view caption;  // kTurnedOver
   };
@@ -226,6 +272,17 @@ class SolverWindow {
   // cells, or clears both for an accepted one.
   void NameFault();
   void ClearOutlines() { outlined_.fill(false); }
+  // Adds a press to the record since the last confirmation.
+  void RecordPress(std::string_view name);
+  void PaintGrids(const StickerColours& colours);
+  // An older file: the stage buttons, then the trial buttons, that give its
+  // lists; trial buttons first when only that order gives them.
+  void PressButtonsOf(const SavedSolution& saved);
+  void PressStageButtonsOf(const SavedSolution& saved);
+  void PressTrialButtonsOf(const SavedSolution& saved);
+  // The first place where the lists differ from the saved ones, as a
+  // message; empty when they agree.
+  std::string DifferenceFrom(const SavedSolution& saved) const;
 
   const WindowVariant* variant_;
   const Method* method_;
@@ -253,6 +310,9 @@ class SolverWindow {
   ArrangementDiagnosis named_fault_;
   std::string fault_text_;
   std::array<bool, kFaceletCount + 1> outlined_{};
+  // Files.
+  std::string presses_;
+  std::string file_message_;
 };
 
 }  // namespace rq51

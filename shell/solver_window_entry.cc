@@ -6,6 +6,7 @@
 
 #include "cube/standard_notation.h"
 #include "shell/fault_text.h"
+#include "shell/quoted_text.h"
 #include "shell/solver_window.h"
 
 namespace rq51 {
@@ -13,22 +14,7 @@ namespace rq51 {
 namespace {
 
 constexpr std::string_view kNoSequence = "手順を入力して下さい。";
-constexpr std::string_view kUnreadable = "が読めません。";
-constexpr std::string_view kUnclosed = "の括弧が閉じていません。";
 constexpr std::string_view kGridsKept = "グリッドの色はそのままです。";
-
-// A word as a message quotes it: at most kQuotedLength characters, so that
-// a long paste cannot swamp the label.
-std::string Quoted(std::string_view word) {
-  constexpr int kQuotedLength = 24;
-  int characters = 0;
-  for (size_t i = 0; i < word.size(); ++i) {
-    // A UTF-8 character starts at every byte that is not a continuation.
-    if ((static_cast<unsigned char>(word[i]) & 0xC0) == 0x80) continue;
-    if (++characters > kQuotedLength) return "「" + std::string(word.substr(0, i)) + "…」";
-  }
-  return "「" + std::string(word) + "」";
-}
 
 }  // namespace
 

@@ -30,7 +30,7 @@ StageTable::StageTable(const std::vector<RowSpec>& rows) {
     if (!written.turns.empty() && !effects.empty()) {
       // The text does not carry the turns: the last line stands for all.
       for (LineEffect& effect : effects) effect = LineEffect{};
-      effects.back() = {map, static_cast<int>(moves.size())};
+      effects.back() = {map, static_cast<int>(moves.size()), written.turns};
     }
     rows_.push_back(
         TableRow{written.key, written.lines, std::move(moves), map, std::move(effects)});

@@ -280,5 +280,31 @@ TEST(NotationTest, ReadingSeveralLinesReportsTheLastStop) {
   EXPECT_TRUE(ReadMacroLines({}).map.IsIdentity());
 }
 
+TEST(NotationTest, CommentsAndLineBreaksStandBetweenTurns) {
+  // A comment runs from "//" to the end of its line; a line break is a blank.
+  const std::string text = "Rx // first\r\nRy2\n(Lz // inside\n Mx)２乗 // last";
+  const MacroReading reading = ReadMacroText(text);
+  EXPECT_EQ(reading.moves, Moves("Rx Ry2 Lz Mx Lz Mx"));
+  EXPECT_EQ(reading.stop, text.size());
+  EXPECT_FALSE(reading.malformed);
+  // A label on the next line is still where reading stops; one slash is no
+  // comment.
+  EXPECT_EQ(ReadMacroText("Rx\nA1<->A3").stop, 3u);
+  EXPECT_EQ(ReadMacroText("Rx / Ry").stop, 3u);
+  EXPECT_EQ(ReadMacroText("// Rx").moves, Moves(""));
+}
+
+TEST(NotationTest, GroupsKeepTheBracketsAsWritten) {
+  const std::vector<WrittenGroup> groups = ReadMacroGroups("Rx Ry-(Lz Mx2)５乗(Rz)Ly  A1");
+  ASSERT_EQ(groups.size(), 4u);
+  EXPECT_EQ(groups[0].moves, Moves("Rx Ry3"));
+  EXPECT_EQ(groups[0].count, 0);
+  EXPECT_EQ(groups[1].moves, Moves("Lz Mx2"));
+  EXPECT_EQ(groups[1].count, 5);
+  EXPECT_EQ(groups[2].moves, Moves("Rz"));
+  EXPECT_EQ(groups[2].count, 1);
+  EXPECT_EQ(groups[3].moves, Moves("Ly"));
+}
+
 }  // namespace
 }  // namespace rq51

@@ -71,8 +71,8 @@ TEST(PlaybackTest, TheTurningOverIsAnEntryOfItsOwn) {
   EXPECT_EQ(window.BrowsedPlace()->index, 0u);
 }
 
-// The saved text: the entered cube in rq51-cli's letters, every list with
-// its heading and turns, the total.
+// The saved text: the entered cube in rq51-cli's letters, the buttons
+// pressed since, every list with its heading and turns, the total.
 TEST(PlaybackTest, SolutionTextSavesAndReadsBack) {
   SolverWindow window = test::WindowFor(WindowKind::kCf);
   const Colours entered = test::Turned(test::SolvedColours(), test::Moves("Rz3 My"));
@@ -94,6 +94,8 @@ TEST(PlaybackTest, SolutionTextSavesAndReadsBack) {
   std::string letters;
   for (int k = 1; k <= kFaceletCount; ++k) letters += LetterOf(entered[k]);
   EXPECT_EQ(line, "入力された色\t" + letters);
+  std::getline(file, line);
+  EXPECT_EQ(line, "押したボタン\tCES");
   int total = 0;
   for (int n : window.ListBoxNumbers()) {
     std::getline(file, line);

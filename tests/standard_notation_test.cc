@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <set>
 #include <string>
@@ -195,6 +196,75 @@ TEST(StandardNotationTest, AnUnreadableLineNamesItsFirstUnreadableWord) {
     EXPECT_EQ(sequence.open_bracket, sequence.unread_word.front() == '(') << line;
   }
   EXPECT_GT(refused, 1000);
+}
+
+TEST(StandardNotationTest, ReadsCommentsAndLinesOfACopiedSolution) {
+  const std::string copied = "R U' // 4<-53\n// no turns\r\n(R U)2 // again\nx2 // turned over\n";
+  const TurnSequence sequence = ReadTurnSequence(copied);
+  ASSERT_TRUE(sequence.read);
+  EXPECT_EQ(MapOfMoves(sequence.moves), Map("R U' R U R U x2"));
+  // x begins a word after a line break too, and a line names where reading
+  // stopped.
+  EXPECT_EQ(MapOfMoves(ReadTurnSequence("R\nx").moves), Map("R x"));
+  const TurnSequence unread = ReadTurnSequence("R U\n// Q\nF Q");
+  EXPECT_FALSE(unread.read);
+  EXPECT_EQ(unread.unread_word, "Q");
+  EXPECT_EQ(unread.unread_line, 3);
+}
+
+TEST(StandardNotationTest, EveryMoveIsWrittenAsTheStandardTurnItIs) {
+  for (const Move& move : AllMoves()) {
+    const std::string name = StandardMoveName(move);
+    EXPECT_EQ(Map(name), MoveMap(move)) << ButtonName(move) << " written " << name;
+  }
+  EXPECT_EQ(StandardMoveName({BaseTurn::kRx, 1}), "R'");
+  EXPECT_EQ(StandardMoveName({BaseTurn::kRz, 3}), "U");
+  EXPECT_EQ(StandardMoveName({BaseTurn::kMy, 2}), "S2");
+}
+
+TEST(StandardNotationTest, LoggedLinesKeepTheirBracketsAndTheirNotes) {
+  const std::pair<std::string_view, std::string_view> kLines[] = {
+      {"(RzRx-Ry)５乗  A1<->A12", "(U' R F')5 // A1<->A12"},
+      {"(Rx-MyRx- )４乗       B2<->B17", "(R S' R)4 // B2<->B17"},
+      {"(Ry2MxRy2Mx-Ry2MxRy2) B2<->B15", "(F2 M F2 M' F2 M F2) // B2<->B15"},
+      {"Rz-   4<-49", "U // 4<-49"},
+      {"  Lx2 Mz Lx2Mz-", "L2 E L2 E'"},
+      {"ｺｰﾅｰ･ｷｭｰﾌﾞ同士の移動", "// ｺｰﾅｰ･ｷｭｰﾌﾞ同士の移動"},
+      {"    @     ", "// @"},
+      {"", "//"},
+  };
+  for (const auto& [line, standard] : kLines) {
+    EXPECT_EQ(StandardLine(line), standard) << line;
+    // Read back, the standard line performs what the logged line performs.
+    const TurnSequence back = ReadTurnSequence(standard);
+    ASSERT_TRUE(back.read) << standard;
+    EXPECT_EQ(MapOfMoves(back.moves), ReadMacroText(line).map) << line;
+  }
+  // A row that gives its turns: the whole text is the note.
+  EXPECT_EQ(StandardLine("see the picture", "Rx3 Ly2"), "R B2 // see the picture");
+}
+
+TEST(StandardNotationTest, WholeCubeTurnsAreNamedAsRotations) {
+  EXPECT_EQ(StandardRotation(FaceletMap()), "");
+  // The turning over of the layer methods.
+  EXPECT_EQ(StandardRotation(MapOfMoves(test::Moves("Rx2 Mx2 Lx2"))), "x2");
+  // Each of the 24 ways to hold the cube, in one or two rotations.
+  std::set<std::vector<int>> holds;
+  for (std::string_view first : {"", "x", "x2", "x'", "z", "z'"}) {
+    for (std::string_view second : {"", "y", "y2", "y'"}) {
+      const FaceletMap hold = Compose(MapOfMoves(ReadTurnSequence(first).moves),
+                                      MapOfMoves(ReadTurnSequence(second).moves));
+      const std::optional<std::string> named = StandardRotation(hold);
+      ASSERT_TRUE(named.has_value()) << first << " " << second;
+      EXPECT_LE(std::count(named->begin(), named->end(), ' '), 1) << *named;
+      EXPECT_EQ(MapOfMoves(ReadTurnSequence(*named).moves), hold) << *named;
+      std::vector<int> image;
+      for (int k = 1; k <= kFaceletCount; ++k) image.push_back(hold(k));
+      holds.insert(image);
+    }
+  }
+  EXPECT_EQ(holds.size(), 24u);
+  EXPECT_EQ(StandardRotation(Map("R")), std::nullopt);
 }
 
 }  // namespace

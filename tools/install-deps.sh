@@ -13,9 +13,12 @@ packages=(
   libgtest-dev
   libbenchmark-dev
   fonts-ipafont-gothic
-  # The tests validate the desktop entry and the AppStream metainfo.
+  # The tests validate the desktop entry, the AppStream metainfo and the
+  # file type of saved solutions.
   desktop-file-utils
   appstream
+  shared-mime-info
+  libxml2-utils
   # The Debian package, its checks and the manual pages' rendering.
   dpkg-dev
   file

@@ -10,7 +10,7 @@ build_dir=${1:?usage: tools/run-fuzzers.sh BUILD_DIR [SECONDS_EACH] [HARNESS ...
 seconds=${2:-60}
 shift $(($# >= 2 ? 2 : $#))
 harnesses=("$@")
-((${#harnesses[@]})) || harnesses=(notation cli window)
+((${#harnesses[@]})) || harnesses=(notation cli window solution)
 cd "$(dirname "$0")/.."
 
 artifacts="$build_dir/fuzz-artifacts"

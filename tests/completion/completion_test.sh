@@ -37,6 +37,8 @@ expect "solve" rq51-cli so
 expect "--window" rq51-cli solve --w
 expect "stats" rq51-cli st
 expect "--trace" rq51-cli solve --tr
+expect "--notation" rq51-cli solve --no
+expect "standard" rq51-cli solve --notation s
 expect "--threads" rq51-cli stats --th
 expect "cf cf0" rq51-cli solve --window c
 expect "tkc tkl" rq51-cli stats --window tk

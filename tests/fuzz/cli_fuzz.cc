@@ -2,13 +2,46 @@
 // The input is the argument list, arguments separated by NUL bytes (which no
 // real argument holds). Whatever the arguments, the status is 0 or 2; with
 // 2, standard output is empty and standard error is exactly one line; with
-// 0, standard error is empty.
+// 0, standard error is empty. The files that solve --save writes and --open
+// reads are one file in a folder of the fuzzer's own, whatever path the
+// input names.
+#include <unistd.h>
+
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/commands.h"
 #include "tests/fuzz/harness.h"
+
+namespace {
+
+// A solution file in a folder that no other program uses, removed at exit.
+class FuzzFolder {
+ public:
+  FuzzFolder()
+      : folder_(std::filesystem::temp_directory_path() /
+                ("rq51-cli-fuzz-" + std::to_string(getpid()))) {
+    std::filesystem::create_directories(folder_);
+  }
+  ~FuzzFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+  }
+  std::string File() const { return (folder_ / "solution.rq51").string(); }
+
+ private:
+  std::filesystem::path folder_;
+};
+
+const std::string& FuzzFile() {
+  static const FuzzFolder folder;
+  static const std::string path = folder.File();
+  return path;
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using rq51::fuzz::Require;
@@ -39,6 +72,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (std::string& arg : args) {
       if (arg.starts_with("--plot")) arg = "--window";  // writes no files
     }
+  }
+
+  for (size_t i = 0; i + 1 < args.size(); ++i) {
+    if (args[i] == "--save" || args[i] == "--open") args[++i] = FuzzFile();
   }
 
   std::ostringstream out;

@@ -1,6 +1,7 @@
 # Installs the build into a folder of its own, checks what arrived, has the
-# desktop entry and the AppStream metainfo validated without the network,
-# then uninstalls by the manifest and checks that exactly those files went.
+# desktop entry, the AppStream metainfo and the file type of saved solutions
+# validated without the network, then uninstalls by the manifest and checks
+# that exactly those files went.
 #
 #   cmake -DBUILD_DIR=<build> -DSOURCE_DIR=<source> -DPREFIX=<empty folder>
 #         -DVERSION=<project version> -P install_test.cmake
@@ -44,6 +45,7 @@ if(NOT status EQUAL 0)
 endif()
 
 set(desktop "${PREFIX}/share/applications/org.rq51.RQ51.desktop")
+set(mime "${PREFIX}/share/mime/packages/org.rq51.RQ51.xml")
 set(expected
     "${PREFIX}/bin/rq51"
     "${PREFIX}/bin/rq51-cli"
@@ -54,7 +56,8 @@ set(expected
     "${PREFIX}/share/man/man1/rq51-cli.1.gz"
     "${PREFIX}/share/bash-completion/completions/rq51-cli"
     "${PREFIX}/share/doc/rq51/copyright"
-    "${PREFIX}/share/doc/rq51/changelog.gz")
+    "${PREFIX}/share/doc/rq51/changelog.gz"
+    "${mime}")
 file(STRINGS "${test_manifest}" installed)
 list(SORT installed)
 list(SORT expected)
@@ -97,6 +100,43 @@ execute_process(COMMAND appstreamcli validate-tree --no-net "${PREFIX}"
 if(NOT status EQUAL 0)
   problem("appstreamcli validate-tree failed (${status}):\n${out}${err}")
 endif()
+
+# The file type: the desktop entry opens it, the XML is well formed, and
+# shared-mime-info builds a database from it (in a folder of its own, which
+# it reports no error for) that knows the extension, the first bytes and the
+# text it is.
+file(READ "${desktop}" entry)
+if(NOT entry MATCHES "\nMimeType=application/x-rq51-solution;\n" OR NOT entry MATCHES "\nExec=rq51 %f\n")
+  problem("the desktop entry does not open saved solutions:\n${entry}")
+endif()
+execute_process(COMMAND xmllint --noout "${mime}"
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT status EQUAL 0)
+  problem("xmllint failed on the file type (${status}):\n${out}${err}")
+endif()
+set(mime_database "${PREFIX}-mime")
+file(REMOVE_RECURSE "${mime_database}")
+file(COPY "${mime}" DESTINATION "${mime_database}/packages")
+execute_process(COMMAND update-mime-database "${mime_database}"
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+# It reports a fault in the XML on either stream, and exits with 0 all the same.
+if(NOT status EQUAL 0 OR "${out}${err}" MATCHES "[Ee]rror|Failed|[Uu]nknown|[Ii]nvalid")
+  problem("update-mime-database failed on the file type (${status}):\n${out}${err}")
+else()
+  foreach(made "globs2|application/x-rq51-solution:\\*\\.rq51"
+               "subclasses|application/x-rq51-solution text/plain"
+               "magic|RQ51 Form")
+    string(REPLACE "|" ";" made "${made}")
+    list(GET made 0 name)
+    list(GET made 1 pattern)
+    # The magic file is binary: its printable strings.
+    file(STRINGS "${mime_database}/${name}" content)
+    if(NOT content MATCHES "${pattern}")
+      problem("the MIME database's ${name} lacks ${pattern}:\n${content}")
+    endif()
+  endforeach()
+endif()
+file(REMOVE_RECURSE "${mime_database}")
 
 execute_process(COMMAND ${CMAKE_COMMAND} -DMANIFEST=${test_manifest}
                         -P "${SOURCE_DIR}/tools/uninstall.cmake"
