@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QSettings>
 #include <QString>
+#include <QStringList>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -13,13 +15,18 @@
 namespace {
 
 constexpr const char* kHelp =
-    "usage: rq51 [--help | --version | --reset-layout] [Qt options, such as -platform NAME]\n"
+    "usage: rq51 [--help | --version | --reset-layout] [Qt options, such as -platform NAME] "
+    "[FILE]\n"
     "\n"
     "RQ51 is a desktop program for studying and solving the 3x3x3 cube. Paint\n"
     "the colours of a cube into a solver window, confirm them, and the window\n"
     "solves it stage by stage with the sequences of its method, logging each\n"
     "one; a permutation explorer shows the 27 turns as permutations of the 54\n"
     "stickers. The windows are in Japanese.\n"
+    "\n"
+    "FILE, a solution saved by a solver window (*.rq51), opens in its window;\n"
+    "a file of a turn sequence or of 54 colour letters is painted into the\n"
+    "solver window used last.\n"
     "\n"
     "Options:\n"
     "  --reset-layout    forget where the windows were: each opens as the first\n"
@@ -34,7 +41,8 @@ constexpr const char* kHelp =
     "  QT_SCALE_FACTOR   scales every window, e.g. 1.5 on a large screen.\n"
     "\n"
     "Files:\n"
-    "  ~/.config/RQ51/rq51.conf   where each window was when it was last closed.\n"
+    "  ~/.config/RQ51/rq51.conf   where each window was when it was last closed,\n"
+    "                             the recent files, the solver window used last.\n"
     "\n"
     "rq51-cli drives the same windows from the command line (rq51-cli --help).\n";
 
@@ -98,5 +106,13 @@ int main(int argc, char* argv[]) {
   if (reset_layout) rq51::WindowPlacement(&settings).Forget();
   rq51::WindowSet windows(&settings);
   windows.ShowMainWindow();
+  // A file named on the command line (a file manager opening a saved
+  // solution) opens once the main window is up.
+  const QStringList arguments = QCoreApplication::arguments();
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    if (arguments[i].startsWith(QLatin1Char('-'))) continue;
+    QTimer::singleShot(0, &windows, [&windows, path = arguments[i]] { windows.OpenAtStart(path); });
+    break;
+  }
   return application.exec();
 }

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFileDialog>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -12,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
@@ -25,7 +23,6 @@
 #include <string_view>
 #include <utility>
 
-#include "app/solution_file.h"
 #include "app/solver_windows.h"
 #include "cube/facelets.h"
 #include "cube/moves.h"
@@ -211,6 +208,8 @@ SolverWindowView::SolverWindowView(std::unique_ptr<SolverWindow> window, QWidget
       child->setObjectName(QStringLiteral("Image%1").arg(++image));
     }
   }
+  // A file dragged onto an edit box opens instead of being typed into it.
+  for (QLineEdit* edit : findChildren<QLineEdit*>()) edit->installEventFilter(this);
   ApplyMetrics(MetricsFor(size()));
   Render();
 }
@@ -366,6 +365,9 @@ QWidget* SolverWindowView::BuildColourEntry() {
   label4_->setWordWrap(true);
   entry_column_->addWidget(label4_);
   entry_column_->addWidget(BuildFaultLabel(panel));
+  file_message_ = MakeLabel(QStringLiteral("FileMessage"), QString(), panel);
+  file_message_->setWordWrap(true);
+  entry_column_->addWidget(file_message_);
   entry_column_->addWidget(BuildExplainButton(panel), 0, Qt::AlignLeft);
   if (variant.kind != WindowKind::kCf0) decorations_ = BuildDecorations();
   entry_column_->addStretch();
@@ -621,6 +623,9 @@ void SolverWindowView::SetUpList(QListWidget* list, int list_box) {
                                               2 * list->frameWidth());
   list->setSelectionMode(QAbstractItemView::ExtendedSelection);
   list->installEventFilter(this);
+  list->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(list, &QListWidget::customContextMenuRequested, this,
+          [this, list, list_box](const QPoint& at) { ShowListMenu(list, list_box, at); });
   connect(list, &QListWidget::itemClicked, this,
           [this, list, list_box](QListWidgetItem* item) { BrowseLine(list_box, list->row(item)); });
   connect(list, &QListWidget::currentRowChanged, this, [this, list_box](int row) {
@@ -651,9 +656,7 @@ QWidget* SolverWindowView::BuildPlayback() {
   connect(next, &QPushButton::clicked, this, [this] { BrowseStep(1); });
   auto* live = MakeButton(QStringLiteral("LiveState"), QStringLiteral("最新の状態"), panel);
   connect(live, &QPushButton::clicked, this, [this] { BrowseLive(); });
-  auto* save = MakeButton(QStringLiteral("SaveSolution"), QStringLiteral("解法を保存…"), panel);
-  connect(save, &QPushButton::clicked, this, [this] { SaveSolution(); });
-  for (QPushButton* button : {previous, next, live, save}) buttons->addWidget(button);
+  for (QPushButton* button : {previous, next, live}) buttons->addWidget(button);
   buttons->addStretch();
   column->addLayout(buttons);
   playback_ = MakeLabel(QStringLiteral("PlaybackLabel"), QString(), panel);
@@ -662,6 +665,7 @@ QWidget* SolverWindowView::BuildPlayback() {
   run_turns_ = MakeLabel(QStringLiteral("RunTurns"), QString(), panel);
   run_turns_->setAlignment(Qt::AlignHCenter);
   column->addWidget(run_turns_);
+  column->addWidget(BuildFileButtons());
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, [this] { BrowseLive(); });
   return panel;
@@ -684,7 +688,8 @@ void SolverWindowView::BrowseLive() {
 }
 
 bool SolverWindowView::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
+  if (TakeDroppedFile(event)) return true;
+  if (event->type() == QEvent::KeyPress && qobject_cast<QListWidget*>(watched) != nullptr) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Left || key == Qt::Key_Right) {
       BrowseStep(key == Qt::Key_Right ? 1 : -1);
@@ -692,20 +697,6 @@ bool SolverWindowView::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QWidget::eventFilter(watched, event);
-}
-
-void SolverWindowView::SaveSolution() {
-  const QString path = QFileDialog::getSaveFileName(
-      this, QStringLiteral("解法を保存"),
-      QStringLiteral("rq51-%1.txt").arg(Text(window_->variant().short_name)),
-      QStringLiteral("テキスト (*.txt);;すべてのファイル (*)"));
-  if (path.isEmpty()) return;
-  std::string error;
-  if (!WriteFileAtomically(path.toStdString(), window_->SolutionText(), error)) {
-    QMessageBox::warning(
-        this, QStringLiteral("解法を保存"),
-        QStringLiteral("解法を保存できませんでした。\n") + QString::fromStdString(error));
-  }
 }
 
 void SolverWindowView::Render() {
@@ -745,6 +736,8 @@ void SolverWindowView::Render() {
   playback_->setText(Text(window.PlaybackText()));
   run_turns_->setText(QStringLiteral("直前の変換：%1 手").arg(window.last_run_turns()));
   RenderEntryAids();
+  file_message_->setText(QString::fromStdString(window.file_message()));
+  file_message_->setVisible(!window.file_message().empty());
 }
 
 }  // namespace rq51

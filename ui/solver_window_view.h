@@ -4,6 +4,8 @@
 // from the object after each of them.
 #pragma once
 
+#include <QByteArray>
+#include <QString>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -24,10 +26,13 @@ class QRadioButton;
 class QVBoxLayout;
 class QHBoxLayout;
 class QResizeEvent;
+class QDragEnterEvent;
+class QDropEvent;
 
 namespace rq51 {
 
 class ColourGrid;
+class RecentFiles;
 
 class SolverWindowView : public QWidget {
  public:
@@ -52,8 +57,28 @@ class SolverWindowView : public QWidget {
   // with the window.
   bool compact() const { return metrics_.compact; }
 
+  // --- Files (solver_window_files_view.cc) ---------------------------------------
+  // The list of recent files the window offers and adds to; null keeps none.
+  void SetRecentFiles(RecentFiles* recent);
+  // Called with a saved solution that another solver window should open.
+  using OpenElsewhere =
+      std::function<void(WindowKind window, const QString& path, const QByteArray& bytes)>;
+  void SetOpenElsewhere(OpenElsewhere open);
+  // Opens the file at `path` as "解法を開く…" does: a saved solution is
+  // entered, confirmed and pressed again (in its own window when it names
+  // another), a turn sequence or colour letters are painted into the grids.
+  // False when the file was refused; the window then says why and keeps
+  // everything it had.
+  bool OpenFile(const QString& path);
+  bool OpenBytes(const QByteArray& bytes, const QString& path);
+  // Writes what "解法を保存…" writes; the old file is replaced only once the
+  // new one is whole. False, with `error` set, on failure.
+  bool SaveSolutionTo(const QString& path, QString& error);
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   // Sizes that follow the window's size.
@@ -90,8 +115,16 @@ class SolverWindowView : public QWidget {
   void BrowseLine(int list_box, int row);
   void BrowseStep(int delta);
   void BrowseLive();
-  void SaveSolution();
   bool eventFilter(QObject* watched, QEvent* event) override;
+  QWidget* BuildFileButtons();
+  void SaveSolution();
+  void OpenSolution();
+  // The context menu of a list: its selected lines, in either notation, or
+  // the whole list in standard notation, to the clipboard.
+  void ShowListMenu(QListWidget* list, int list_box, const QPoint& at);
+  // A file dragged onto one of the window's edit boxes opens as a file
+  // dropped on the window does; true when `event` was that.
+  bool TakeDroppedFile(QEvent* event);
   void AddListColumn(QLayout* row, int list_box, const std::vector<const StageButton*>& buttons);
 
   // Sequence entry, typed colours and the named fault
@@ -138,6 +171,9 @@ class SolverWindowView : public QWidget {
   QBoxLayout* scramble_row_ = nullptr;  // the edit and its button
   QLabel* scramble_message_ = nullptr;  // ScrambleMessage
   QLabel* fault_label_ = nullptr;       // FaultLabel
+  QLabel* file_message_ = nullptr;      // FileMessage
+  RecentFiles* recent_ = nullptr;
+  OpenElsewhere open_elsewhere_;
 };
 
 }  // namespace rq51

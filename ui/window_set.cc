@@ -2,10 +2,16 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFile>
+#include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QString>
 #include <QTimer>
+#include <algorithm>
+#include <optional>
 
+#include "shell/solution_text.h"
 #include "ui/explorer_window.h"
 #include "ui/solver_window_view.h"
 #include "ui/window_placement.h"
@@ -21,7 +27,15 @@ std::unique_ptr<QWidget> MakeWindow(int form) {
 
 }  // namespace
 
-WindowSet::WindowSet(QSettings* settings) : placement_(settings) {
+namespace {
+
+// The setting that names the solver window shown last.
+constexpr char kLastSolverWindow[] = "lastSolverWindow";
+
+}  // namespace
+
+WindowSet::WindowSet(QSettings* settings)
+    : settings_(settings), placement_(settings), recent_files_(settings) {
   // Only the main window's close ends the program; hiding the last open
   // secondary window must not.
   QApplication::setQuitOnLastWindowClosed(false);
@@ -66,10 +80,45 @@ bool WindowSet::CreateNextWindow() {
     restored_[form - 1] = placement_.Restore(window);
     if (!restored_[form - 1] && form != 2) window->setWindowState(Qt::WindowMaximized);
     window->installEventFilter(this);
+    if (auto* view = dynamic_cast<SolverWindowView*>(window)) {
+      view->SetRecentFiles(&recent_files_);
+      view->SetOpenElsewhere([this](WindowKind kind, const QString& path, const QByteArray& bytes) {
+        if (SolverWindowView* other = ShowSolverWindow(kind)) other->OpenBytes(bytes, path);
+      });
+    }
     main_window()->SetMenuTarget(form, windows_[form - 1].get());
     return true;
   }
   return false;
+}
+
+SolverWindowView* WindowSet::ShowSolverWindow(WindowKind kind) {
+  const auto& kinds = AllWindowKinds();
+  const int form =
+      static_cast<int>(std::find(kinds.begin(), kinds.end(), kind) - kinds.begin()) + 3;
+  CreateWindowsUpTo(form);
+  main_window()->MenuButton(form)->click();
+  return dynamic_cast<SolverWindowView*>(window(form));
+}
+
+void WindowSet::OpenAtStart(const QString& path) {
+  QFile file(path);
+  QByteArray start;
+  if (file.open(QIODevice::ReadOnly)) start = file.read(4096);
+  std::optional<WindowKind> kind =
+      SolutionWindowOf(std::string_view(start.constData(), static_cast<size_t>(start.size())));
+  if (!kind && settings_ != nullptr) {
+    const QString last = settings_->value(QLatin1String(kLastSolverWindow)).toString();
+    for (WindowKind candidate : AllWindowKinds()) {
+      if (last ==
+          QString::fromUtf8(VariantOf(candidate).class_name.data(),
+                            static_cast<qsizetype>(VariantOf(candidate).class_name.size()))) {
+        kind = candidate;
+      }
+    }
+  }
+  if (SolverWindowView* view = ShowSolverWindow(kind.value_or(WindowKind::kLb)))
+    view->OpenFile(path);
 }
 
 size_t WindowSet::IndexOf(const QWidget* window) const {
@@ -101,6 +150,10 @@ bool WindowSet::eventFilter(QObject* watched, QEvent* event) {
   auto* window = qobject_cast<QWidget*>(watched);
   if (window != nullptr && window->isWindow()) {
     const size_t index = IndexOf(window);
+    if (event->type() == QEvent::Show && index >= 2 && index < windows_.size() &&
+        settings_ != nullptr) {
+      settings_->setValue(QLatin1String(kLastSolverWindow), window->objectName());
+    }
     if (event->type() == QEvent::Show && index < shown_.size() && !shown_[index]) {
       shown_[index] = true;
       FitOnFirstShow(window);

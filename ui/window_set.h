@@ -6,13 +6,18 @@
 #include <array>
 #include <memory>
 
+#include "shell/window_variant.h"
 #include "ui/main_window.h"
+#include "ui/recent_files.h"
 #include "ui/window_placement.h"
 
 class QEvent;
 class QSettings;
+class QString;
 
 namespace rq51 {
+
+class SolverWindowView;
 
 // The program's seven top-level windows, each created once and kept until
 // the set is destroyed: TForm1 (main menu), then TForm2 (explorer) and
@@ -46,6 +51,11 @@ class WindowSet : public QObject {
   // its first paint.
   void ShowMainWindow();
 
+  // Opens a file given on the command line once the main window is shown: a
+  // saved solution in the window it names, a turn sequence or colour letters
+  // in the solver window opened last (LB the first time).
+  void OpenAtStart(const QString& path);
+
   // Makes every window that does not exist yet, in window order; windows
   // that exist are left as they are.
   void CreateAllWindows();
@@ -67,10 +77,14 @@ class WindowSet : public QObject {
   void FitOnFirstShow(QWidget* window);
   // Index of `window` in windows_, or windows_.size().
   size_t IndexOf(const QWidget* window) const;
+  // Shows the solver window of `kind` as its menu button does.
+  SolverWindowView* ShowSolverWindow(WindowKind kind);
 
   // Index 0 holds TForm1. Destroyed in reverse order of creation.
   std::array<std::unique_ptr<QWidget>, kWindowCount> windows_;
+  QSettings* settings_;
   WindowPlacement placement_;
+  RecentFiles recent_files_;
   std::array<bool, kWindowCount> restored_{};  // put where the user left it
   std::array<bool, kWindowCount> shown_{};
   bool creating_ = false;  // the other windows are being made

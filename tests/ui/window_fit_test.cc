@@ -159,10 +159,11 @@ void ExpectAllInView(const QWidget* window, const QStringList& names) {
 
 // Every control of a solver window a user presses or reads to solve a cube.
 QStringList SolverControls(const SolverWindow& window) {
-  QStringList names = {"GroupBox1",  "Label1",       "Label2",        "ScrambleEdit", "ScrambleBtn",
-                       "Coloring",   "Label4",       "Translations",  "Label5",       "ListBox4",
-                       "TurnCount4", "Edit55",       "Sikou",         "PrevLine",     "NextLine",
-                       "LiveState",  "SaveSolution", "PlaybackLabel", "RunTurns",     "BitBtn1"};
+  QStringList names = {
+      "GroupBox1", "Label1",       "Label2",       "ScrambleEdit", "ScrambleBtn",  "Coloring",
+      "Label4",    "Translations", "Label5",       "ListBox4",     "TurnCount4",   "Edit55",
+      "Sikou",     "PrevLine",     "NextLine",     "LiveState",    "SaveSolution", "PlaybackLabel",
+      "RunTurns",  "BitBtn1",      "OpenSolution", "RecentFiles",  "CopyStandard"};
   for (const ColourInfo& colour : ColourTable()) names << Text(colour.button);
   for (int n = 1; n <= kFaceCount; ++n) names << QStringLiteral("StringGrid%1").arg(n);
   for (int k = 1; k <= kFaceletCount; ++k) names << QStringLiteral("Edit%1").arg(k);
