@@ -20,6 +20,14 @@ MacroReading ReadSequence(Notation& notation) {
   MacroReading reading;
   const std::string_view text = notation.text_;
   size_t& pos = notation.pos_;
+  // Reads one turn into `moves` and notes where each move it gave is written.
+  const auto read_turn = [&](std::vector<Move>& moves, std::vector<MoveSpan>& spans) {
+    const size_t begin = pos;
+    const size_t before = moves.size();
+    if (!notation.ReadTurn(moves)) return false;
+    spans.insert(spans.end(), moves.size() - before, MoveSpan{begin, pos});
+    return true;
+  };
   while (true) {
     notation.SkipBlanks();
     if (pos >= text.size()) break;
@@ -27,6 +35,7 @@ MacroReading ReadSequence(Notation& notation) {
       const size_t open = pos;
       ++pos;
       std::vector<Move> inner;
+      std::vector<MoveSpan> inner_spans;
       bool closed = false;
       while (true) {
         notation.SkipBlanks();
@@ -36,7 +45,7 @@ MacroReading ReadSequence(Notation& notation) {
           closed = true;
           break;
         }
-        if (!notation.ReadTurn(inner)) break;
+        if (!read_turn(inner, inner_spans)) break;
       }
       if (!closed || inner.empty()) {
         pos = open;
@@ -46,10 +55,15 @@ MacroReading ReadSequence(Notation& notation) {
       const int count = notation.ReadCount();
       for (int n = 0; n < count; ++n) {
         reading.moves.insert(reading.moves.end(), inner.begin(), inner.end());
+        for (MoveSpan span : inner_spans) {
+          span.repetition = n + 1;
+          span.repetitions = count;
+          reading.spans.push_back(span);
+        }
       }
       continue;
     }
-    if (!notation.ReadTurn(reading.moves)) break;
+    if (!read_turn(reading.moves, reading.spans)) break;
   }
   reading.stop = pos;
   reading.map = MapOfMoves(reading.moves);
