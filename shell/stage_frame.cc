@@ -30,7 +30,7 @@ StageTable::StageTable(const std::vector<RowSpec>& rows) {
     if (!written.turns.empty() && !effects.empty()) {
       // The text does not carry the turns: the last line stands for all.
       for (LineEffect& effect : effects) effect = LineEffect{};
-      effects.back() = {map, static_cast<int>(moves.size())};
+      effects.back() = {map, static_cast<int>(moves.size()), written.turns};
     }
     rows_.push_back(
         TableRow{written.key, written.lines, std::move(moves), map, std::move(effects)});
@@ -80,7 +80,7 @@ bool RunPhase(SolverWindow& window, const Phase& phase, int list_box) {
 void RunReHold(SolverWindow& window, const ReHold& rehold, std::string_view caption) {
   window.ReHoldOnCentres(rehold.centre_for_face);
   window.ApplyWorkMap(rehold.turn, false);
-  window.NoteTurnedOver(caption);
+  window.NoteTurnedOver(caption, rehold.turn);
 }
 
 int RunRepeatedPass(SolverWindow& window, const RepeatedPass& repeated, int list_box) {
