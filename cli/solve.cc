@@ -10,13 +10,11 @@
 #include <string_view>
 #include <vector>
 
-#include "app/solver_windows.h"
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/window_entry.h"
 #include "cube/colour.h"
 #include "cube/facelets.h"
-#include "cube/moves.h"
-#include "cube/standard_notation.h"
 #include "shell/solver_window.h"
 
 namespace rq51::cli {
@@ -45,55 +43,20 @@ constexpr const char* kSolveUsage =
     "  pieces, twist, flip or parity, PLACE the colour counts, centre facelets or\n"
     "  slots concerned (empty for twist, flip and parity).\n";
 
-// kNone leaves a cell as the window has it.
-using Colours = std::array<Colour, kFaceletCount + 1>;
-
-// Splits UTF-8 text into characters; a byte that does not start a valid
-// sequence stands alone.
-std::vector<std::string_view> Characters(std::string_view text) {
-  std::vector<std::string_view> characters;
-  size_t pos = 0;
-  while (pos < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    size_t length = 1;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-      length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      length = 3;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4;
-    }
-    if (pos + length > text.size()) length = 1;
-    for (size_t i = 1; i < length; ++i) {
-      if ((static_cast<unsigned char>(text[pos + i]) & 0xC0) != 0x80) {
-        length = 1;
-        break;
-      }
-    }
-    characters.push_back(text.substr(pos, length));
-    pos += length;
-  }
-  return characters;
-}
-
 struct SolveRequest {
   bool help = false;
-  WindowKind kind = WindowKind::kCf0;
-  Colours paint{};
-  std::vector<std::string> presses;
+  WindowEntry entry;
   bool trace = false;
 };
 
 // Reads the arguments; on a fault writes the message into `error`.
 std::optional<SolveRequest> ParseArguments(const std::vector<std::string>& args,
                                            std::string& error) {
-  std::optional<std::string> window;
-  std::optional<std::string> cube;
-  std::optional<std::string> scramble;
+  WindowEntryReader reader;
+  std::vector<std::string> presses;
   SolveRequest request;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    std::optional<std::string>* option = nullptr;
     if (arg == "--help" || arg == "-h") {
       request.help = true;
       return request;
@@ -102,77 +65,19 @@ std::optional<SolveRequest> ParseArguments(const std::vector<std::string>& args,
       request.trace = true;
       continue;
     }
-    if (arg == "--window") {
-      option = &window;
-    } else if (arg == "--cube") {
-      option = &cube;
-    } else if (arg == "--scramble") {
-      option = &scramble;
+    if (reader.Take(args, i, error)) {
+      if (!error.empty()) return std::nullopt;
     } else if (arg.size() >= 2 && arg[0] == '-' && arg[1] == '-') {
       error = "unknown option '" + Printable(arg) + "'";
       return std::nullopt;
     } else {
-      request.presses.push_back(arg);
-      continue;
+      presses.push_back(arg);
     }
-    if (!TakeOptionValue(args, i, *option, error)) return std::nullopt;
   }
-
-  if (!window) {
-    error = "missing --window cf0|cf|lb|tkc|tkl";
-    return std::nullopt;
-  }
-  const std::optional<WindowKind> kind = WindowKindFromShortName(*window);
-  if (!kind) {
-    error = "unknown window '" + Printable(*window) + "' (expected cf0, cf, lb, tkc or tkl)";
-    return std::nullopt;
-  }
-  request.kind = *kind;
-  if (cube.has_value() == scramble.has_value()) {
-    error = cube ? "give either --cube or --scramble, not both"
-                 : "missing --cube LETTERS or --scramble \"MOVES\"";
-    return std::nullopt;
-  }
-
-  if (cube) {
-    const std::vector<std::string_view> letters = Characters(*cube);
-    if (letters.size() != kFaceletCount) {
-      error = "--cube needs 54 colours, got " + std::to_string(letters.size());
-      return std::nullopt;
-    }
-    for (int k = 1; k <= kFaceletCount; ++k) {
-      const std::string_view letter = letters[k - 1];
-      if (letter == ".") continue;
-      const std::optional<Colour> colour = ColourOfLetter(letter);
-      if (!colour) {
-        error = "bad colour '" + Printable(letter) + "' at position " + std::to_string(k) +
-                " (expected G, R, B, O, W, Y or .)";
-        return std::nullopt;
-      }
-      request.paint[k] = *colour;
-    }
-  } else {
-    // The program's notation first, then standard notation.
-    const TurnSequence sequence = ReadTurnSequence(*scramble);
-    if (!sequence.read) {
-      error = sequence.open_bracket
-                  ? "bracket without a closing ')' in --scramble at '" +
-                        Printable(sequence.unread_word) + "'"
-                  : "unknown move '" + Printable(sequence.unread_word) + "' in --scramble";
-      return std::nullopt;
-    }
-    request.paint = ColoursAfterTurns(sequence.moves);
-  }
+  std::optional<WindowEntry> entry = reader.Finish(std::move(presses), error);
+  if (!entry) return std::nullopt;
+  request.entry = std::move(*entry);
   return request;
-}
-
-void PaintCube(SolverWindow& window, const Colours& paint) {
-  for (int k = 1; k <= kFaceletCount; ++k) {
-    if (paint[k] == Colour::kNone) continue;
-    if (window.current_colour() != paint[k]) window.PressButton(InfoOf(paint[k])->button);
-    const GridCell cell = FaceletGridCell(k);
-    window.GridMouseDown(cell.grid, MouseButton::kLeft, {cell.column, cell.row});
-  }
 }
 
 std::string Hex(const Rgb& colour) {
@@ -243,16 +148,11 @@ int RunSolve(const std::vector<std::string>& args, std::ostream& out, std::ostre
     return 0;
   }
 
-  std::unique_ptr<SolverWindow> window = CreateSolverWindow(request->kind);
-  PaintCube(*window, request->paint);
-  window->PressButton("Coloring");
-  for (const std::string& name : request->presses) {
-    // Nothing is printed until every press has been accepted.
-    if (!window->PressButton(name)) {
-      err << "rq51-cli solve: the " << VariantOf(request->kind).short_name
-          << " window has no button '" << Printable(name) << "'\n";
-      return 2;
-    }
+  // Nothing is printed until every press has been accepted.
+  const std::unique_ptr<SolverWindow> window = OpenWindow(request->entry, error);
+  if (!window) {
+    err << "rq51-cli solve: " << error << '\n';
+    return 2;
   }
   std::ostringstream text;
   PrintWindow(*window, text);
