@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -186,6 +187,68 @@ TEST(CubeGeometryTest, EveryDrawnStickerIsSeenAtItsCentre) {
       }
     }
   }
+}
+
+// Whatever turns, however far and from wherever it is seen, the part drawn
+// last at any point of the picture is the nearest part there: no face drawn
+// over one in front of it.
+TEST(CubeGeometryTest, WhatIsDrawnLastIsNearest) {
+  // Inside by more than a hair: on a shared edge two parts both count.
+  const auto inside = [](const Polygon& polygon, Point point) {
+    for (int i = 0; i < polygon.size; ++i) {
+      const Point& p = polygon.points[i];
+      const Point& q = polygon.points[(i + 1) % polygon.size];
+      const double cross = (q.x - p.x) * (point.y - p.y) - (q.y - p.y) * (point.x - p.x);
+      if (cross < 0.01 * std::hypot(q.x - p.x, q.y - p.y)) return false;
+    }
+    return true;
+  };
+  Scene scene;
+  scene.colours = Numbered();
+  scene.width = 120;
+  scene.height = 120;
+  scene.hidden_faces = true;
+  int checked = 0;
+  for (const Camera camera : {kDefaultCamera, Camera{200, -30}, Camera{-60, 75}}) {
+    for (const Turn& turn : EveryTurn()) {
+      for (double fraction : {0.3, 0.7}) {
+        scene.camera = camera;
+        scene.turn = turn;
+        scene.fraction = fraction;
+        const Frame frame = BuildFrame(scene);
+        std::vector<std::array<double, 4>> boxes;
+        for (const Polygon& polygon : frame.polygons) {
+          std::array<double, 4> box = {1e9, -1e9, 1e9, -1e9};
+          for (int i = 0; i < polygon.size; ++i) {
+            box = {std::min(box[0], polygon.points[i].x), std::max(box[1], polygon.points[i].x),
+                   std::min(box[2], polygon.points[i].y), std::max(box[3], polygon.points[i].y)};
+          }
+          boxes.push_back(box);
+        }
+        for (double y = 0.5; y < scene.height; y += 4) {
+          for (double x = 0.5; x < scene.width; x += 4) {
+            const Point point{x, y};
+            const Polygon* last = nullptr;
+            double nearest = -1e9;
+            for (size_t n = 0; n < frame.polygons.size(); ++n) {
+              const Polygon& polygon = frame.polygons[n];
+              const std::array<double, 4>& box = boxes[n];
+              if (x < box[0] || x > box[1] || y < box[2] || y > box[3]) continue;
+              if (!inside(polygon, point)) continue;
+              last = &polygon;
+              nearest = std::max(nearest, DepthAt(polygon, point));
+            }
+            if (last == nullptr) continue;
+            ++checked;
+            ASSERT_GE(DepthAt(*last, point), nearest - 1e-9)
+                << NameOf(turn) << " at " << fraction << ", yaw " << camera.yaw << ": " << x << ", "
+                << y;
+          }
+        }
+      }
+    }
+  }
+  EXPECT_GT(checked, 50000);
 }
 
 TEST(CubeGeometryTest, TheTiltStopsShortOfUpsideDown) {

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
+#include <tuple>
 
 namespace rq51::view3d {
 
@@ -153,6 +155,14 @@ struct Eye {
     return {origin.x + scale * Dot(p, right), origin.y - scale * Dot(p, up)};
   }
   Point ProjectVector(const Vec3& v) const { return {scale * Dot(v, right), -scale * Dot(v, up)}; }
+  // The depth on the picture of the plane through `p` with normal `n`,
+  // which must face the eye.
+  std::array<double, 3> DepthPlane(const Vec3& p, const Vec3& n) const {
+    const double facing = Dot(n, towards_eye);
+    const double across = Dot(n, right) / (scale * facing);
+    const double down = -Dot(n, up) / (scale * facing);
+    return {Dot(n, p) / facing + across * origin.x + down * origin.y, -across, -down};
+  }
 };
 
 Eye EyeOf(const Camera& camera, Point origin, double scale) {
@@ -168,16 +178,47 @@ Eye EyeOf(const Camera& camera, Point origin, double scale) {
   return eye;
 }
 
+// The same polygon is handed to the painter the same way however the small
+// cube was turned to get there: from its topmost corner (the leftmost of
+// two), clockwise on the picture. Painters shade an edge's pixels a little
+// differently by where the outline starts.
+void Canonical(Polygon& polygon) {
+  const auto key = [](const Point& p) {
+    return std::make_pair(std::round(p.y * 1e6), std::round(p.x * 1e6));
+  };
+  int first = 0;
+  for (int i = 1; i < polygon.size; ++i) {
+    if (key(polygon.points[i]) < key(polygon.points[first])) first = i;
+  }
+  std::rotate(polygon.points.begin(), polygon.points.begin() + first,
+              polygon.points.begin() + polygon.size);
+  // With y downwards a clockwise outline has a positive area.
+  double area = 0;
+  for (int i = 0; i < polygon.size; ++i) {
+    const Point& p = polygon.points[i];
+    const Point& q = polygon.points[i + 1 < polygon.size ? i + 1 : 0];
+    area += p.x * q.y - q.x * p.y;
+  }
+  if (area < 0) std::reverse(polygon.points.begin() + 1, polygon.points.begin() + polygon.size);
+}
+
+// Small cubes are drawn by slab, then by depth, then by where they are
+// drawn; depths and places are rounded so that a cube turned a whole quarter
+// is drawn in the order of the cube it has become.
 struct Entry {
-  int order;     // slab along the turn's axis, farthest first
-  double depth;  // nearer the eye is larger
+  int order;       // slab along the turn's axis, farthest first
+  int64_t depth;   // nearer the eye is larger
+  int64_t across;  // place on the picture, for equal depths
+  int64_t down;
   int cubie;
+  auto Key() const { return std::make_tuple(order, depth, across, down); }
 };
 
 // How the faces looking in each direction are drawn, for the small cubes
 // that stand still and for those that turn.
 struct FaceLook {
   bool visible;
+  Vec3 normal;
   Point half_normal;  // from a small cube's centre to its face's centre
   Point side_a;       // along the face's two sides, a whole unit
   Point side_b;
@@ -189,9 +230,14 @@ void AddCube(const Scene& scene, View view, const Eye& eye, Frame& frame) {
   const bool layer_turn = turning && !scene.turn->whole_cube;
   Rotation rotation;
   Vec3 axis;
+  // The turning layer stands out of line with the rest: the cutting planes
+  // are open and show the black of the small cubes' inner faces.
+  bool open = false;
   if (turning) {
     axis = AxisOfTurn(*scene.turn);
-    rotation = RotationAbout(axis, AngleOf(*scene.turn, scene.fraction));
+    const double angle = AngleOf(*scene.turn, scene.fraction);
+    rotation = RotationAbout(axis, angle);
+    open = layer_turn && std::abs(std::remainder(angle, std::numbers::pi / 2)) > 1e-9;
   }
   // [0] still, [1] turning.
   std::array<std::array<FaceLook, 6>, 2> looks{};
@@ -202,7 +248,7 @@ void AddCube(const Scene& scene, View view, const Eye& eye, Frame& frame) {
       const Vec3 side_a = d < 2 ? Vec3{0, 1, 0} : Vec3{1, 0, 0};
       const Vec3 side_b = Cross(direction, side_a);
       const auto moved = [&](const Vec3& v) { return turns == 1 ? rotation(v) : v; };
-      looks[turns][d] = {Dot(moved(direction), eye.towards_eye) > kEdgeOn,
+      looks[turns][d] = {Dot(moved(direction), eye.towards_eye) > kEdgeOn, moved(direction),
                          eye.ProjectVector(0.5 * moved(direction)),
                          eye.ProjectVector(moved(side_a)), eye.ProjectVector(moved(side_b))};
     }
@@ -214,34 +260,38 @@ void AddCube(const Scene& scene, View view, const Eye& eye, Frame& frame) {
   std::array<Entry, 27> entries{};
   std::array<bool, 27> turns{};
   std::array<Point, 27> centres{};
+  std::array<Vec3, 27> centres_3d{};
   for (int i = 0; i < 27; ++i) {
     const Cubie& cubie = cubies[i];
     turns[i] = turning && TurnsWith(*scene.turn, cubie.centre);
     const Vec3 centre = turns[i] ? rotation(cubie.centre) : cubie.centre;
     centres[i] = eye.Project(centre);
+    centres_3d[i] = centre;
     int order = 0;
-    if (layer_turn) {
+    if (open) {
       const int slab = Round(Dot(cubie.centre, axis));
       order = eye_on_plus_side ? slab : -slab;
     }
-    entries[i] = {order, Dot(centre, eye.towards_eye), i};
+    entries[i] = {order, std::llround(Dot(centre, eye.towards_eye) * 1e6),
+                  std::llround(centres[i].x * 1e3), std::llround(centres[i].y * 1e3), i};
   }
-  std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
-    if (a.order != b.order) return a.order < b.order;
-    if (a.depth != b.depth) return a.depth < b.depth;
-    return a.cubie < b.cubie;
-  });
+  std::sort(entries.begin(), entries.end(),
+            [](const Entry& a, const Entry& b) { return a.Key() < b.Key(); });
 
   for (const Entry& entry : entries) {
     const Cubie& cubie = cubies[entry.cubie];
     const bool cubie_turns = turns[entry.cubie];
+    // The small cube's black faces first, then its stickers, so that no
+    // black edge is drawn over a sticker's.
+    const size_t first_sticker = frame.polygons.size();
+    int stickers = 0;
     for (size_t d = 0; d < kDirections.size(); ++d) {
       const FaceLook& look = looks[cubie_turns ? 1 : 0][d];
       if (!look.visible) continue;
       const int facelet = cubie.facelets[d];
       // Inner faces show only where a turn opens a cutting plane.
       if (facelet == 0) {
-        if (!layer_turn) continue;
+        if (!open) continue;
         const Vec3 neighbour = cubie.centre + kDirections[d];
         if (std::abs(neighbour.x) > 1.5 || std::abs(neighbour.y) > 1.5 ||
             std::abs(neighbour.z) > 1.5 ||
@@ -257,14 +307,18 @@ void AddCube(const Scene& scene, View view, const Eye& eye, Frame& frame) {
                      at.y + s * look.side_a.y + t * look.side_b.y};
       };
 
-      Polygon& body = frame.polygons.emplace_back();
+      Polygon body;
       body.part = Part::kBody;
       body.view = view;
+      body.depth = eye.DepthPlane(centres_3d[entry.cubie] + 0.5 * look.normal, look.normal);
       body.size = 4;
       body.points[0] = corner(0.5, 0.5);
       body.points[1] = corner(0.5, -0.5);
       body.points[2] = corner(-0.5, -0.5);
       body.points[3] = corner(-0.5, 0.5);
+      Canonical(body);
+      frame.polygons.insert(frame.polygons.begin() + static_cast<std::ptrdiff_t>(first_sticker),
+                            body);
       if (facelet == 0) continue;
 
       Polygon& sticker = frame.polygons.emplace_back();
@@ -272,13 +326,23 @@ void AddCube(const Scene& scene, View view, const Eye& eye, Frame& frame) {
       sticker.view = view;
       sticker.facelet = facelet;
       sticker.fill = scene.colours[facelet];
+      sticker.depth = body.depth;
       sticker.size = 8;
       constexpr double h = kStickerHalf;
       constexpr double c = kStickerHalf - kStickerCut;
       sticker.points = {corner(c, h),   corner(h, c),   corner(h, -c), corner(c, -h),
                         corner(-c, -h), corner(-h, -c), corner(-h, c), corner(-c, h)};
+      Canonical(sticker);
       frame.centres.push_back({facelet, view, at});
+      ++stickers;
     }
+    // Stickers of one small cube never touch: any order does, but the same
+    // cube turned to the same place draws them in the same order.
+    const auto sticker_begin = frame.polygons.end() - stickers;
+    std::sort(sticker_begin, frame.polygons.end(), [](const Polygon& a, const Polygon& b) {
+      return std::make_pair(std::llround(a.points[0].y * 1e6), std::llround(a.points[0].x * 1e6)) <
+             std::make_pair(std::llround(b.points[0].y * 1e6), std::llround(b.points[0].x * 1e6));
+    });
   }
 }
 
@@ -333,6 +397,10 @@ Frame BuildFrame(const Scene& scene) {
   Frame frame;
   BuildFrame(scene, frame);
   return frame;
+}
+
+double DepthAt(const Polygon& polygon, Point point) {
+  return polygon.depth[0] + polygon.depth[1] * point.x + polygon.depth[2] * point.y;
 }
 
 const Polygon* TopmostAt(const Frame& frame, Point point) {

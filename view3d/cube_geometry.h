@@ -90,9 +90,13 @@ struct Polygon {
   // kSticker: the facelet the sticker lay on before the turn began.
   int facelet = 0;
   Rgb fill = kBodyColour;
+  // How near the eye the polygon's plane is at a point of the picture
+  // (DepthAt); larger is nearer.
+  std::array<double, 3> depth{};
   int size = 0;  // corners used, in order round the polygon
   std::array<Point, 8> points{};
 };
+double DepthAt(const Polygon& polygon, Point point);
 
 struct StickerCentre {
   int facelet;
