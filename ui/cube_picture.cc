@@ -1,32 +1,47 @@
 #include "ui/cube_picture.h"
 
+#include <QBrush>
 #include <QColor>
 #include <QImage>
 #include <QPainter>
-#include <QPen>
 #include <QPointF>
 #include <QString>
 #include <array>
+#include <cmath>
 
 namespace rq51 {
+
+namespace {
+
+// How far a body face's corners reach past it, in pixels.
+constexpr double kSeamCover = 0.7;
+
+}  // namespace
 
 void PaintCubeFrame(QPainter& painter, const view3d::Frame& frame) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, true);
-  const QColor body(view3d::kBodyColour.red, view3d::kBodyColour.green, view3d::kBodyColour.blue);
-  // The body's faces are outlined in their own black, so that no light seam
-  // shows where two of them meet.
-  const QPen body_pen(body, 1.0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+  painter.setPen(Qt::NoPen);
+  const QBrush body(
+      QColor(view3d::kBodyColour.red, view3d::kBodyColour.green, view3d::kBodyColour.blue));
   std::array<QPointF, 8> points;
   for (const view3d::Polygon& polygon : frame.polygons) {
     for (int p = 0; p < polygon.size; ++p) {
       points[p] = QPointF(polygon.points[p].x, polygon.points[p].y);
     }
     if (polygon.part == view3d::Part::kBody) {
-      painter.setPen(body_pen);
+      // Each black face reaches half a pixel past its edges, so that no
+      // light seam shows where two of them meet.
+      QPointF middle;
+      for (int p = 0; p < polygon.size; ++p) middle += points[p];
+      middle /= polygon.size;
+      for (int p = 0; p < polygon.size; ++p) {
+        const QPointF out = points[p] - middle;
+        const double length = std::hypot(out.x(), out.y());
+        if (length > 0) points[p] += out * (kSeamCover / length);
+      }
       painter.setBrush(body);
     } else {
-      painter.setPen(Qt::NoPen);
       painter.setBrush(QColor(polygon.fill.red, polygon.fill.green, polygon.fill.blue));
     }
     painter.drawConvexPolygon(points.data(), polygon.size);
