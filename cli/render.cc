@@ -12,6 +12,7 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/window_entry.h"
+#include "cube/arrangement_check.h"
 #include "shell/cube_player.h"
 #include "shell/solver_window.h"
 #include "view3d/cube_geometry.h"
@@ -30,7 +31,7 @@ constexpr const char* kRenderUsage =
     "  Paints a cube into a solver window and presses the named buttons as\n"
     "  rq51-cli solve does, then draws the window's 3D cube with the code the\n"
     "  window draws it with, seen from the corner of the front, top and right\n"
-    "  faces.\n"
+    "  faces. A cube the window refuses is not drawn.\n"
     "  --at N             the cube after the first N turns of the lines the\n"
     "                     presses logged, in the order performed (0: the entered\n"
     "                     cube; the turning over counts no turn and is done\n"
@@ -186,6 +187,14 @@ int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
   const std::unique_ptr<SolverWindow> window = OpenWindow(request->entry, error);
   if (!window) {
     err << "rq51-cli render: " << error << '\n';
+    return 2;
+  }
+  // A refused entry leaves an empty window: no cube to draw.
+  if (window->last_fault() != ArrangementFault::kReal) {
+    const std::string place = FaultPlaceText(window->named_fault());
+    err << "rq51-cli render: the window refused the cube ("
+        << FaultRuleName(window->named_fault().rule) << (place.empty() ? "" : " ") << place
+        << ")\n";
     return 2;
   }
 

@@ -26,7 +26,9 @@ foreach(bad
     "--window;lb;--cube;${render_cube};Bogus;--out;a.png|the lb window has no button 'Bogus'"
     "--window;lb;--cube;${render_cube};--at;1;--out;a.png|--at 1 is past the end: the lines hold 0 turns"
     "--window;lb;--cube;${render_cube};Rx;--at;1;--progress;0.5;--out;a.png|--progress: no turn follows turn 1"
-    "--window;lb;--cube;${render_cube};--out;${render_dir}/no-such-folder/a.png|cannot write")
+    "--window;lb;--cube;${render_cube};--out;${render_dir}/no-such-folder/a.png|cannot write"
+    "--window;lb;--cube;YGGGGGGGGRRRRRRRRRBBYBBBBBBOOOOOOOOOWWWWWWWWWGYYYYYBYY;--out;a.png|the window refused the cube (parity)"
+    "--window;cf0;--cube;......................................................;--out;a.png|the window refused the cube (colours ")
   string(REPLACE "|" ";" parts "${bad}")
   list(GET parts -1 message)
   list(REMOVE_AT parts -1)
