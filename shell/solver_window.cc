@@ -356,8 +356,16 @@ StateTable SolverWindow::TableAt(size_t moment) const {
 
 std::optional<size_t> SolverWindow::StartMoment() const {
   for (size_t n = 0; n < moments_.size(); ++n) {
+    if (!Listed(moments_[n])) continue;
     // The first moment is always a start, so a listed one has one before it.
-    if (Listed(moments_[n])) return n - 1;
+    size_t start = n - 1;
+    // The turn of the whole cube that turned it over belongs to the turning
+    // over.
+    if (moments_[n].kind == Moment::Kind::kTurnedOver &&
+        moments_[start].kind == Moment::Kind::kSilent) {
+      --start;
+    }
+    return start;
   }
   return std::nullopt;
 }

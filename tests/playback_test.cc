@@ -105,6 +105,18 @@ TEST(PlaybackTest, TheStartAndEveryTraceEntryCanBeShown) {
   // The turning over keeps the turn of the whole cube that did it.
   EXPECT_EQ(trace[1].place.list_box, 0);
   EXPECT_EQ(trace[1].map, MapOfMoves(test::Moves("Rx2 Mx2 Lx2")));
+  // With the lines before it cleared, the start is the cube before that
+  // turn.
+  window.PressButton("Lbx1clear");
+  ASSERT_EQ(window.Trace().front().place.list_box, 0);
+  ASSERT_TRUE(window.BrowseStart());
+  StateTable before = window.Trace().front().table;
+  before.ApplyMap(Inverse(window.Trace().front().map));
+  EXPECT_EQ(window.NetColoursOf(before)[5], window.ShownNet(5).colour);
+  EXPECT_NE(window.ShownNet(5).colour, window.ShownNet(23).colour);
+  for (int k = 1; k <= kFaceletCount; ++k) {
+    EXPECT_EQ(window.NetColoursOf(before)[k], window.ShownNet(k).colour) << k;
+  }
 }
 
 // The saved text: the entered cube in rq51-cli's letters, every list with
