@@ -178,30 +178,6 @@ Eye EyeOf(const Camera& camera, Point origin, double scale) {
   return eye;
 }
 
-// The same polygon is handed to the painter the same way however the small
-// cube was turned to get there: from its topmost corner (the leftmost of
-// two), clockwise on the picture. Painters shade an edge's pixels a little
-// differently by where the outline starts.
-void Canonical(Polygon& polygon) {
-  const auto key = [](const Point& p) {
-    return std::make_pair(std::round(p.y * 1e6), std::round(p.x * 1e6));
-  };
-  int first = 0;
-  for (int i = 1; i < polygon.size; ++i) {
-    if (key(polygon.points[i]) < key(polygon.points[first])) first = i;
-  }
-  std::rotate(polygon.points.begin(), polygon.points.begin() + first,
-              polygon.points.begin() + polygon.size);
-  // With y downwards a clockwise outline has a positive area.
-  double area = 0;
-  for (int i = 0; i < polygon.size; ++i) {
-    const Point& p = polygon.points[i];
-    const Point& q = polygon.points[i + 1 < polygon.size ? i + 1 : 0];
-    area += p.x * q.y - q.x * p.y;
-  }
-  if (area < 0) std::reverse(polygon.points.begin() + 1, polygon.points.begin() + polygon.size);
-}
-
 // Small cubes are drawn by slab, then by depth, then by where they are
 // drawn; depths and places are rounded so that a cube turned a whole quarter
 // is drawn in the order of the cube it has become.
@@ -316,7 +292,6 @@ void AddCube(const Scene& scene, View view, const Eye& eye, Frame& frame) {
       body.points[1] = corner(0.5, -0.5);
       body.points[2] = corner(-0.5, -0.5);
       body.points[3] = corner(-0.5, 0.5);
-      Canonical(body);
       frame.polygons.insert(frame.polygons.begin() + static_cast<std::ptrdiff_t>(first_sticker),
                             body);
       if (facelet == 0) continue;
@@ -332,17 +307,20 @@ void AddCube(const Scene& scene, View view, const Eye& eye, Frame& frame) {
       constexpr double c = kStickerHalf - kStickerCut;
       sticker.points = {corner(c, h),   corner(h, c),   corner(h, -c), corner(c, -h),
                         corner(-c, -h), corner(-h, -c), corner(-h, c), corner(-c, h)};
-      Canonical(sticker);
       frame.centres.push_back({facelet, view, at});
       ++stickers;
     }
     // Stickers of one small cube never touch: any order does, but the same
     // cube turned to the same place draws them in the same order.
     const auto sticker_begin = frame.polygons.end() - stickers;
-    std::sort(sticker_begin, frame.polygons.end(), [](const Polygon& a, const Polygon& b) {
-      return std::make_pair(std::llround(a.points[0].y * 1e6), std::llround(a.points[0].x * 1e6)) <
-             std::make_pair(std::llround(b.points[0].y * 1e6), std::llround(b.points[0].x * 1e6));
-    });
+    const auto place = [](const Polygon& sticker) {
+      // Opposite corners: the sticker's middle, twice.
+      const Point& a = sticker.points[0];
+      const Point& b = sticker.points[4];
+      return std::make_pair(std::llround((a.y + b.y) * 1e6), std::llround((a.x + b.x) * 1e6));
+    };
+    std::sort(sticker_begin, frame.polygons.end(),
+              [&](const Polygon& a, const Polygon& b) { return place(a) < place(b); });
   }
 }
 
