@@ -94,6 +94,8 @@ bench: build
 screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/rq51-screenshots docs/screenshots
 	./$(BUILD)/rq51-cli stats --n 100000 --seed 1 --plot docs/screenshots/method_turns.png
+	./$(BUILD)/rq51-cli render --window lb --scramble "R U F2 L' B D2" CES --at 5 --progress 0.4 \
+		--hidden on --out docs/screenshots/cube_render.png
 
 format:
 	clang-format -i $$(git ls-files '*.cc' '*.cpp' '*.h')

@@ -29,6 +29,12 @@ constexpr const char* kUsage =
     "      Solve N cubes drawn uniformly at random in every method with its one-shot\n"
     "      button and report the turns per solve, per method and per stage\n"
     "      (rq51-cli stats --help says more).\n"
+    "  rq51-cli render --window cf0|cf|lb|tkc|tkl (--cube LETTERS | --scramble \"MOVES\")\n"
+    "                  [PRESS ...] [--at N] [--progress P] [--hidden on|off] [--size PX]\n"
+    "                  --out FILE.png\n"
+    "      Draw the window's 3D cube after the presses, or after N turns of the lines\n"
+    "      they logged with part of the next turn performed, as a PNG picture\n"
+    "      (rq51-cli render --help says more).\n"
     "  rq51-cli --help\n"
     "  rq51-cli --version\n";
 
@@ -52,6 +58,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (command == "explore") return RunExplore(rest, out, err);
   if (command == "solve") return RunSolve(rest, out, err);
   if (command == "stats") return RunStats(rest, out, err);
+  if (command == "render") return RunRender(rest, out, err);
   err << "rq51-cli: unknown command '" << Printable(command) << "' (see rq51-cli --help)\n";
   return 2;
 }

@@ -94,6 +94,7 @@ MacroReading ReadMacroLines(const std::vector<std::string_view>& lines) {
   for (std::string_view line : lines) {
     MacroReading part = ReadMacroText(line);
     all.moves.insert(all.moves.end(), part.moves.begin(), part.moves.end());
+    all.spans.insert(all.spans.end(), part.spans.begin(), part.spans.end());
     all.malformed = all.malformed || part.malformed;
     all.stop = part.stop;
   }

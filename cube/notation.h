@@ -17,11 +17,22 @@
 
 namespace rq51 {
 
+// Where a move is written: the bytes of its turn in the text, and for a
+// move inside a repeated bracket which performance of the bracket it belongs
+// to (1-based) and how many there are.
+struct MoveSpan {
+  size_t begin = 0;
+  size_t end = 0;
+  int repetition = 1;
+  int repetitions = 1;
+};
+
 struct MacroReading {
-  std::vector<Move> moves;  // in the order performed, brackets expanded
-  FaceletMap map;           // the map of `moves`
-  size_t stop = 0;          // byte offset of the first thing that is not a move
-  bool malformed = false;   // a bracket that does not close on moves alone
+  std::vector<Move> moves;      // in the order performed, brackets expanded
+  std::vector<MoveSpan> spans;  // one per move; ReadMacroLines': within each move's own line
+  FaceletMap map;               // the map of `moves`
+  size_t stop = 0;              // byte offset of the first thing that is not a move
+  bool malformed = false;       // a bracket that does not close on moves alone
 };
 
 struct NotationOptions {

@@ -42,6 +42,14 @@ MacroReading ReadSequence(Notation& notation, std::vector<WrittenGroup>* groups 
   MacroReading reading;
   const std::string_view text = notation.text_;
   size_t& pos = notation.pos_;
+  // Reads one turn into `moves` and notes where each move it gave is written.
+  const auto read_turn = [&](std::vector<Move>& moves, std::vector<MoveSpan>& spans) {
+    const size_t begin = pos;
+    const size_t before = moves.size();
+    if (!notation.ReadTurn(moves)) return false;
+    spans.insert(spans.end(), moves.size() - before, MoveSpan{begin, pos});
+    return true;
+  };
   while (true) {
     SkipSpace(notation);
     if (pos >= text.size()) break;
@@ -49,6 +57,7 @@ MacroReading ReadSequence(Notation& notation, std::vector<WrittenGroup>* groups 
       const size_t open = pos;
       ++pos;
       std::vector<Move> inner;
+      std::vector<MoveSpan> inner_spans;
       bool closed = false;
       while (true) {
         SkipSpace(notation);
@@ -58,7 +67,7 @@ MacroReading ReadSequence(Notation& notation, std::vector<WrittenGroup>* groups 
           closed = true;
           break;
         }
-        if (!notation.ReadTurn(inner)) break;
+        if (!read_turn(inner, inner_spans)) break;
       }
       if (!closed || inner.empty()) {
         pos = open;
@@ -68,12 +77,17 @@ MacroReading ReadSequence(Notation& notation, std::vector<WrittenGroup>* groups 
       const int count = notation.ReadCount();
       for (int n = 0; n < count; ++n) {
         reading.moves.insert(reading.moves.end(), inner.begin(), inner.end());
+        for (MoveSpan span : inner_spans) {
+          span.repetition = n + 1;
+          span.repetitions = count;
+          reading.spans.push_back(span);
+        }
       }
       if (groups != nullptr) groups->push_back({std::move(inner), count});
       continue;
     }
     const size_t before = reading.moves.size();
-    if (!notation.ReadTurn(reading.moves)) break;
+    if (!read_turn(reading.moves, reading.spans)) break;
     if (groups != nullptr) {
       if (groups->empty() || groups->back().count != 0) groups->push_back({});
       groups->back().moves.insert(groups->back().moves.end(), reading.moves.begin() + before,

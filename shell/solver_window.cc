@@ -170,6 +170,18 @@ void SolverWindow::DrawCells(const StateTable& table,
   }
 }
 
+Rgb SolverWindow::CellColour(const StateTable& table, int k) const {
+  // The reference corner's boxes keep what they show; a redraw skips them.
+  if (variant_->net_by_home_face && IsReferenceFacelet(k)) return net(k).colour;
+  return RgbOf(table.Display(k));
+}
+
+std::array<Rgb, kFaceletCount + 1> SolverWindow::NetColoursOf(const StateTable& table) const {
+  std::array<Rgb, kFaceletCount + 1> colours{};
+  for (int k = 1; k <= kFaceletCount; ++k) colours[k] = CellColour(table, k);
+  return colours;
+}
+
 void SolverWindow::SetNetText(int k, std::string text) {
   if (k < 1 || k > kFaceletCount) return;
   BrowseLive();
@@ -185,9 +197,9 @@ void SolverWindow::AppendLine(int list_box, std::string_view line, const LineEff
                             lines.size() - 1,
                             effect.turns,
                             effect.map,
-                            effect.written,
                             0,
-                            {}});
+                            {},
+                            effect.turns_text});
 }
 
 void SolverWindow::ApplyWorkMap(const FaceletMap& map, bool logged) {
@@ -195,7 +207,7 @@ void SolverWindow::ApplyWorkMap(const FaceletMap& map, bool logged) {
   table_.ApplyMap(work_map_);
   ShowNet();
   if (!logged && !map.IsIdentity()) {
-    moments_.push_back(Moment{Moment::Kind::kSilent, 0, 0, 0, map, {}, 0, {}});
+    moments_.push_back(Moment{Moment::Kind::kSilent, 0, 0, 0, map, 0, {}});
   }
 }
 
@@ -208,10 +220,9 @@ void SolverWindow::ReHoldOnCentres(const std::array<int, kFaceCount>& centre_for
   ShowNet();
 }
 
-void SolverWindow::NoteTurnedOver(std::string_view caption) {
+void SolverWindow::NoteTurnedOver(std::string_view caption, const FaceletMap& turn) {
   starts_.push_back(table_);
-  moments_.push_back(
-      Moment{Moment::Kind::kTurnedOver, 0, 0, 0, {}, {}, starts_.size() - 1, caption});
+  moments_.push_back(Moment{Moment::Kind::kTurnedOver, 0, 0, 0, turn, starts_.size() - 1, caption});
 }
 
 void SolverWindow::TrialMove(Move move) {
@@ -334,7 +345,7 @@ void SolverWindow::StartAfresh() {
 
 void SolverWindow::AddStart() {
   starts_.push_back(table_);
-  moments_.push_back(Moment{Moment::Kind::kStart, 0, 0, 0, {}, {}, starts_.size() - 1, {}});
+  moments_.push_back(Moment{Moment::Kind::kStart, 0, 0, 0, {}, starts_.size() - 1, {}});
 }
 
 void SolverWindow::ForgetList(int list_box) {
@@ -365,6 +376,22 @@ StateTable SolverWindow::TableAt(size_t moment) const {
   return table;
 }
 
+std::optional<size_t> SolverWindow::StartMoment() const {
+  for (size_t n = 0; n < moments_.size(); ++n) {
+    if (!Listed(moments_[n])) continue;
+    // The first moment is always a start, so a listed one has one before it.
+    size_t start = n - 1;
+    // The turn of the whole cube that turned it over belongs to the turning
+    // over.
+    if (moments_[n].kind == Moment::Kind::kTurnedOver &&
+        moments_[start].kind == Moment::Kind::kSilent) {
+      --start;
+    }
+    return start;
+  }
+  return std::nullopt;
+}
+
 SolverWindow::PlaybackPlace SolverWindow::PlaceOf(size_t moment) const {
   PlaybackPlace place{0, 0, 0, 0, 0, {}};
   for (size_t n = 0; n < moments_.size(); ++n) {
@@ -373,7 +400,10 @@ SolverWindow::PlaybackPlace SolverWindow::PlaceOf(size_t moment) const {
     if (n <= moment) place.turns_so_far += moments_[n].turns;
   }
   const Moment& here = moments_[moment];
-  if (here.kind == Moment::Kind::kTurnedOver) {
+  if (!Listed(here)) {
+    place.text = kStartPlaceText;
+    place.start = true;
+  } else if (here.kind == Moment::Kind::kTurnedOver) {
     place.text = here.caption;
   } else {
     place.list_box = here.list_box;
@@ -406,6 +436,9 @@ void SolverWindow::BrowseStep(int delta) {
   size_t at;
   if (!browsed_) {
     at = delta > 0 ? 0 : order.size() - 1;
+  } else if (browsing_start()) {
+    if (delta < 0) return;
+    at = 0;
   } else {
     const auto here = std::find(order.begin(), order.end(), *browsed_);
     const auto position = static_cast<long>(here - order.begin()) + (delta > 0 ? 1 : -1);
@@ -417,6 +450,37 @@ void SolverWindow::BrowseStep(int delta) {
 
 void SolverWindow::BrowseLive() { browsed_.reset(); }
 
+bool SolverWindow::BrowseStart() {
+  const std::optional<size_t> start = StartMoment();
+  if (!start) return false;
+  browsed_ = *start;
+  browsed_net_ready_ = false;
+  return true;
+}
+
+bool SolverWindow::BrowseTraceLine(size_t n) {
+  for (size_t m = 0; m < moments_.size(); ++m) {
+    if (!Listed(moments_[m])) continue;
+    if (n-- == 0) {
+      browsed_ = m;
+      browsed_net_ready_ = false;
+      return true;
+    }
+  }
+  return false;
+}
+
+std::optional<size_t> SolverWindow::BrowsedTraceLine() const {
+  if (!browsed_ || !Listed(moments_[*browsed_])) return std::nullopt;
+  size_t n = 0;
+  for (size_t m = 0; m < *browsed_; ++m) n += Listed(moments_[m]) ? 1 : 0;
+  return n;
+}
+
+bool SolverWindow::browsing_start() const {
+  return browsed_.has_value() && !Listed(moments_[*browsed_]);
+}
+
 std::optional<SolverWindow::PlaybackPlace> SolverWindow::BrowsedPlace() const {
   if (!browsed_) return std::nullopt;
   return PlaceOf(*browsed_);
@@ -424,16 +488,21 @@ std::optional<SolverWindow::PlaybackPlace> SolverWindow::BrowsedPlace() const {
 
 std::string SolverWindow::PlaybackText() const {
   const std::optional<PlaybackPlace> place = BrowsedPlace();
-  if (!place) return {};
+  return place ? PlaceText(*place) : std::string();
+}
+
+std::string SolverWindow::PlaceText(const PlaybackPlace& place) {
   std::string text;
-  if (place->list_box == 0) {
-    text = std::string(place->text) + "：ここでキューブを上下反転";
+  if (place.start) {
+    text = std::string(place.text);
+  } else if (place.list_box == 0) {
+    text = std::string(place.text) + "：ここでキューブを上下反転";
   } else {
-    text = "ListBox" + std::to_string(place->list_box) + " " + std::to_string(place->index + 1) +
-           "/" + std::to_string(place->list_size);
+    text = "ListBox" + std::to_string(place.list_box) + " " + std::to_string(place.index + 1) +
+           "/" + std::to_string(place.list_size);
   }
-  return text + " · " + std::to_string(place->turns_so_far) + "/" +
-         std::to_string(place->turns_total) + " 手";
+  return text + " · " + std::to_string(place.turns_so_far) + "/" +
+         std::to_string(place.turns_total) + " 手";
 }
 
 const NetCell& SolverWindow::ShownNet(int k) const {
@@ -450,6 +519,9 @@ const NetCell& SolverWindow::ShownNet(int k) const {
 std::vector<SolverWindow::TraceLine> SolverWindow::Trace() const {
   std::vector<TraceLine> trace;
   std::optional<StateTable> table;
+  int turns_total = 0;
+  for (const Moment& moment : moments_) turns_total += Listed(moment) ? moment.turns : 0;
+  int turns_so_far = 0;
   for (size_t n = 0; n < moments_.size(); ++n) {
     const Moment& moment = moments_[n];
     if (moment.kind == Moment::Kind::kStart || moment.kind == Moment::Kind::kTurnedOver) {
@@ -457,7 +529,16 @@ std::vector<SolverWindow::TraceLine> SolverWindow::Trace() const {
     } else if (table) {
       table->ApplyMap(moment.map);
     }
-    if (Listed(moment)) trace.push_back({PlaceOf(n), *table});
+    if (!Listed(moment)) continue;
+    // As PlaceOf, without counting the turns again for every line.
+    turns_so_far += moment.turns;
+    PlaybackPlace place{0, 0, 0, turns_so_far, turns_total, moment.caption};
+    if (moment.kind == Moment::Kind::kLine) {
+      const std::vector<std::string>& lines = lists_.at(moment.list_box);
+      place = {moment.list_box, moment.index, lines.size(),
+               turns_so_far,    turns_total,  lines[moment.index]};
+    }
+    trace.push_back({place, *table, moment.map, moment.turns, moment.turns_text});
   }
   return trace;
 }

@@ -47,6 +47,8 @@ inline constexpr std::string_view kNotEntered = "色が，未入力です。";
 inline constexpr std::string_view kArrangementOk =
     "正しい配置と思われます。次ステップへ移って下さい。";
 inline constexpr std::string_view kArrangementWrong = "誤った配置です。再入力して下さい。";
+// Where the line under the net says the start is.
+inline constexpr std::string_view kStartPlaceText = "入力されたキューブ";
 
 class SolverWindow {
  public:
@@ -123,13 +125,17 @@ class SolverWindow {
   // else, and any button of the window first returns the net to the live
   // cube.
   struct PlaybackPlace {
-    int list_box;           // 0 where the cube was turned over
+    int list_box;           // 0 where the cube was turned over, and at the start
     size_t index;           // 0-based position in its list
     size_t list_size;       // lines now in that list
     int turns_so_far;       // turns of the listed lines up to and including this one
     int turns_total;        // turns of all listed lines
     std::string_view text;  // the line, or the caption of the turning over
+    bool start = false;     // the cube before the first listed line
   };
+  // "ListBox2 12/31 · 57/134 手": where a place is, as the line under the net
+  // says it.
+  static std::string PlaceText(const PlaybackPlace& place);
   // Shows the cube after line `index` of list `list_box`; false when there is
   // no such line.
   bool BrowseLine(int list_box, size_t index);
@@ -138,16 +144,35 @@ class SolverWindow {
   // the last.
   void BrowseStep(int delta);
   void BrowseLive();
+  // Shows the cube right before the first listed line (the entered cube, as
+  // a rule); false when no line is listed. Stepping on from there starts at
+  // the first line.
+  bool BrowseStart();
+  // Shows the cube after entry `n` of Trace(); false when there is none.
+  bool BrowseTraceLine(size_t n);
+  // The entry of Trace() the net shows; nullopt while it shows the live cube
+  // or the start.
+  std::optional<size_t> BrowsedTraceLine() const;
+  bool browsing_start() const;
   bool browsing() const { return browsed_.has_value(); }
   std::optional<PlaybackPlace> BrowsedPlace() const;
   // "ListBox2 12/31 · 57/134 手", or empty while the net is live.
   std::string PlaybackText() const;
   // The net as it is shown: the browsed moment, or the live net.
   const NetCell& ShownNet(int k) const;
+  // The colours a redraw of the net paints for `table` (a table of this
+  // window's, such as one of Trace()).
+  std::array<Rgb, kFaceletCount + 1> NetColoursOf(const StateTable& table) const;
   // Every listed line in the order performed, with the table after it.
   struct TraceLine {
     PlaybackPlace place;
     StateTable table;
+    // What the line performed: the map of its turns, or the turn of the
+    // whole cube where the cube was turned over.
+    FaceletMap map;
+    int turns = 0;  // its turns as the place counts them
+    // Its turns in log notation where its text cannot carry them.
+    std::string_view turns_text;
   };
   std::vector<TraceLine> Trace() const;
   // Turns performed by the lines now in a list; a half turn counts one.
@@ -234,8 +259,9 @@ class SolverWindow {
   // Gives face k the colour now at centre_for_face[k - 1], recodes every
   // sticker, identifies every cubie again and redraws the net.
   void ReHoldOnCentres(const std::array<int, kFaceCount>& centre_for_face);
-  // The cube was turned over by the stage captioned `caption`.
-  void NoteTurnedOver(std::string_view caption);
+  // The cube was turned over by the stage captioned `caption`; `turn` is the
+  // turn of the whole cube that did it.
+  void NoteTurnedOver(std::string_view caption, const FaceletMap& turn);
 
  private:
   // ReadGrids, IdentifyAll, ShowNet: the cube as entered.
@@ -256,16 +282,20 @@ class SolverWindow {
     int list_box = 0;  // kLine: its list, -1 once the list was cleared
     size_t index = 0;  // kLine: position in its list
     int turns = 0;
-    FaceletMap map;            // kLine, kSilent: what it performed
-    std::string_view written;  // kLine: its turns, when its text does not carry them
-    size_t start = 0;          // kStart, kTurnedOver: index into starts_
-    std::string_view caption;  // kTurnedOver
+    FaceletMap map;                    // kLine, kSilent, kTurnedOver: what it performed
+    size_t start = 0;                  // kStart, kTurnedOver: index into starts_
+    std::string_view caption;          // kTurnedOver
+    std::string_view turns_text = {};  // kLine: LineEffect::turns_text
   };
   // Forgets every moment; the current cube is the start.
   void StartAfresh();
   void AddStart();
   void ForgetList(int list_box);
   bool Listed(const Moment& moment) const;
+  // The moment right before the first listed one, if any is listed.
+  std::optional<size_t> StartMoment() const;
+  // The colour a redraw gives facelet k of `table`.
+  Rgb CellColour(const StateTable& table, int k) const;
   StateTable TableAt(size_t moment) const;
   PlaybackPlace PlaceOf(size_t moment) const;
   // After a check: names the fault of a refused entry and outlines its

@@ -37,7 +37,7 @@ std::vector<SolverWindow::SharedLine> SolverWindow::StandardSolution() const {
         if (moment.list_box > 0) {
           shared.push_back(
               {moment.list_box, moment.index,
-               StandardLine(lists_.at(moment.list_box)[moment.index], moment.written)});
+               StandardLine(lists_.at(moment.list_box)[moment.index], moment.turns_text)});
         }
         break;
     }
@@ -67,7 +67,7 @@ std::string SolverWindow::StandardLinesText(int list_box, const std::vector<size
   for (const Moment& moment : moments_) {
     if (moment.kind == Moment::Kind::kLine && moment.list_box == list_box &&
         moment.index < lines.size()) {
-      written[moment.index] = moment.written;
+      written[moment.index] = moment.turns_text;
     }
   }
   std::vector<size_t> chosen = rows;

@@ -80,7 +80,7 @@ bool RunPhase(SolverWindow& window, const Phase& phase, int list_box) {
 void RunReHold(SolverWindow& window, const ReHold& rehold, std::string_view caption) {
   window.ReHoldOnCentres(rehold.centre_for_face);
   window.ApplyWorkMap(rehold.turn, false);
-  window.NoteTurnedOver(caption);
+  window.NoteTurnedOver(caption, rehold.turn);
 }
 
 int RunRepeatedPass(SolverWindow& window, const RepeatedPass& repeated, int list_box) {

@@ -32,12 +32,12 @@ struct RowSpec {
 
 // What one log line performs: the map of its turns and how many turns they
 // are (a half turn counts one). A row's lines performed in order make its map.
-// `written` holds the turns in log notation when the line's text does not
-// carry them (a row that gives its turns explicitly).
+// Where the row's text cannot carry its turns, its last line stands for all
+// of them and `turns_text` names them (log notation).
 struct LineEffect {
   FaceletMap map;
   int turns = 0;
-  std::string_view written = {};
+  std::string_view turns_text = {};
 };
 
 struct TableRow {

@@ -71,6 +71,54 @@ TEST(PlaybackTest, TheTurningOverIsAnEntryOfItsOwn) {
   EXPECT_EQ(window.BrowsedPlace()->index, 0u);
 }
 
+// The net can also show the cube before the first line; stepping on from
+// there starts at the first line, and every entry of the trace can be shown
+// by its place in it.
+TEST(PlaybackTest, TheStartAndEveryTraceEntryCanBeShown) {
+  SolverWindow window = test::WindowFor(WindowKind::kLb);
+  EXPECT_FALSE(window.BrowseStart());  // no lines yet
+  ASSERT_TRUE(
+      test::EnterColours(window, test::Turned(test::SolvedColours(), test::Moves("Rz Rx"))));
+  std::vector<NetCell> entered;
+  for (int k = 1; k <= kFaceletCount; ++k) entered.push_back(window.net(k));
+  window.PressButton("CES");
+  ASSERT_TRUE(window.BrowseStart());
+  EXPECT_TRUE(window.browsing_start());
+  EXPECT_FALSE(window.BrowsedTraceLine().has_value());
+  EXPECT_EQ(
+      window.PlaybackText(),
+      "入力されたキューブ · 0/" + std::to_string(window.Trace().back().place.turns_total) + " 手");
+  for (int k = 1; k <= kFaceletCount; ++k) EXPECT_EQ(window.ShownNet(k), entered[k - 1]);
+  window.BrowseStep(-1);
+  EXPECT_TRUE(window.browsing_start());
+  window.BrowseStep(1);
+  EXPECT_EQ(window.BrowsedTraceLine(), std::optional<size_t>(0));
+
+  const std::vector<SolverWindow::TraceLine> trace = window.Trace();
+  for (size_t n = 0; n < trace.size(); ++n) {
+    ASSERT_TRUE(window.BrowseTraceLine(n));
+    EXPECT_EQ(window.BrowsedTraceLine(), std::optional<size_t>(n));
+    EXPECT_EQ(window.BrowsedPlace()->text, trace[n].place.text);
+    EXPECT_EQ(window.NetColoursOf(trace[n].table)[1], window.ShownNet(1).colour);
+  }
+  EXPECT_FALSE(window.BrowseTraceLine(trace.size()));
+  // The turning over keeps the turn of the whole cube that did it.
+  EXPECT_EQ(trace[1].place.list_box, 0);
+  EXPECT_EQ(trace[1].map, MapOfMoves(test::Moves("Rx2 Mx2 Lx2")));
+  // With the lines before it cleared, the start is the cube before that
+  // turn.
+  window.PressButton("Lbx1clear");
+  ASSERT_EQ(window.Trace().front().place.list_box, 0);
+  ASSERT_TRUE(window.BrowseStart());
+  StateTable before = window.Trace().front().table;
+  before.ApplyMap(Inverse(window.Trace().front().map));
+  EXPECT_EQ(window.NetColoursOf(before)[5], window.ShownNet(5).colour);
+  EXPECT_NE(window.ShownNet(5).colour, window.ShownNet(23).colour);
+  for (int k = 1; k <= kFaceletCount; ++k) {
+    EXPECT_EQ(window.NetColoursOf(before)[k], window.ShownNet(k).colour) << k;
+  }
+}
+
 // The saved text: the entered cube in rq51-cli's letters, the buttons
 // pressed since, every list with its heading and turns, the total.
 TEST(PlaybackTest, SolutionTextSavesAndReadsBack) {

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QTextStream>
+#include <QVBoxLayout>
 #include <QWidget>
 #include <cstdio>
 #include <functional>
@@ -12,7 +13,9 @@
 
 #include "cube/facelets.h"
 #include "cube/moves.h"
+#include "shell/cube_player.h"
 #include "ui/app_setup.h"
+#include "ui/cube_view.h"
 #include "ui/solver_window_view.h"
 #include "ui/window_set.h"
 
@@ -135,6 +138,42 @@ std::vector<Shot> Shots() {
   };
 }
 
+// The picture stands still at the moment the shot is taken.
+class StillClock : public rq51::PlayerClock {
+ public:
+  double NowMs() const override { return now; }
+  double now = 0;
+};
+
+// The 3D cube with its controls, on the LB window's solution: the second
+// line of the middle layer being performed, its third turn under way.
+bool TakeCubeShot(rq51::WindowSet& windows, const QDir& out_dir) {
+  rq51::SolverWindow& window = SolverView(windows, 5).window();
+  StillClock clock;
+  QWidget panel;
+  auto* column = new QVBoxLayout(&panel);
+  auto* view = new rq51::CubeView(window, &panel);
+  view->SetClock(&clock);
+  column->addWidget(view, 1);
+  column->addWidget(new rq51::CubeStrip(view, &panel));
+  panel.resize(290, 470);
+  window.BrowseLine(3, 0);
+  view->WindowChanged();
+  view->StepLine(1);
+  // "Rz2Lx Rz Lx-...": a half turn, a quarter turn, then part of the next.
+  for (double ms : {1.5, 1.0, 0.4}) {
+    clock.now += ms * rq51::CubePlayer::kQuarterTurnMs;
+    view->Tick();
+  }
+  panel.show();
+  QApplication::processEvents();
+  const QString path = out_dir.filePath(QStringLiteral("cube_view.png"));
+  const bool saved = panel.grab().save(path, "PNG");
+  QTextStream(saved ? stdout : stderr) << (saved ? "saved " : "could not save ") << path << '\n';
+  window.BrowseLive();
+  return saved;
+}
+
 bool TakeShot(rq51::WindowSet& windows, const Shot& shot, const QDir& out_dir) {
   QWidget* window = windows.window(shot.form);
   if (window == nullptr) return false;
@@ -172,5 +211,6 @@ int main(int argc, char* argv[]) {
   windows.CreateAllWindows();
   bool all_saved = true;
   for (const Shot& shot : Shots()) all_saved = TakeShot(windows, shot, out_dir) && all_saved;
+  all_saved = TakeCubeShot(windows, out_dir) && all_saved;
   return all_saved ? 0 : 1;
 }

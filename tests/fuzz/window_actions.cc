@@ -1,5 +1,7 @@
 #include "tests/fuzz/window_actions.h"
 
+#include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,6 +11,7 @@
 #include "cube/moves.h"
 #include "cube/standard_notation.h"
 #include "cube/state_table.h"
+#include "view3d/cube_geometry.h"
 
 namespace rq51::fuzz {
 
@@ -161,6 +164,92 @@ Effect Browse(SolverWindow& window, ActionBytes& bytes) {
   return {0, false, false, true};
 }
 
+// --- The 3D cube -----------------------------------------------------------------
+
+Effect ViewOnly() {
+  Effect effect;
+  effect.keeps_cube = true;
+  effect.view_only = true;
+  return effect;
+}
+
+// A line on or back, a line of the trace (or none), the entered cube, the
+// end, play or pause, the scrub bar anywhere (or off it), a speed (or one
+// out of range).
+Effect UseTheView(ViewedWindow& viewed, ActionBytes& bytes) {
+  CubePlayer& player = viewed.player;
+  switch (bytes.Below(7)) {
+    case 0:
+      player.StepLine(bytes.Below(2) == 0 ? -1 : 1);
+      break;
+    case 1:
+      player.JumpToLine(static_cast<size_t>(
+          bytes.Below(static_cast<int>(std::min<size_t>(player.line_count() + 2, 256)))));
+      break;
+    case 2:
+      player.Home();
+      break;
+    case 3:
+      player.End();
+      break;
+    case 4:
+      player.PlayPause();
+      break;
+    case 5:
+      player.ScrubTo(player.turn_total() * bytes.Below(256) / 200 - bytes.Below(3));
+      break;
+    default:
+      player.SetSpeed(0.125 * bytes.Below(40));
+      break;
+  }
+  return ViewOnly();
+}
+
+// Time passes, in steps as small as one frame or as long as many turns.
+Effect LetTimePass(ViewedWindow& viewed, ActionBytes& bytes) {
+  for (int n = bytes.Below(8); n >= 0; --n) {
+    viewed.clock.now += bytes.Below(2) == 0 ? 16 : 40 * bytes.Below(64);
+    viewed.player.Advance();
+  }
+  return ViewOnly();
+}
+
+// Everything the view shows, drawn from any camera: the picture now, the
+// picture at any turn part done, the marked turn and the place.
+Effect LookAtTheView(ViewedWindow& viewed, ActionBytes& bytes) {
+  const CubePlayer& player = viewed.player;
+  view3d::Scene scene;
+  std::optional<PlayerPicture> picture = player.Picture();
+  if (bytes.Below(2) == 0) {
+    picture = player.PictureAtTurn(bytes.Between(-2, 250), bytes.Below(4) / 4.0);
+  }
+  if (picture) {
+    scene.colours = picture->colours;
+    scene.turn = picture->turn;
+    scene.fraction = picture->fraction;
+  }
+  scene.camera = {bytes.Between(-200, 200) * 1.8, bytes.Between(-100, 100) * 1.0};
+  scene.width = bytes.Between(0, 200);
+  scene.height = bytes.Between(0, 200);
+  scene.hidden_faces = bytes.Below(2) == 0;
+  const view3d::Frame frame = view3d::BuildFrame(scene);
+  for (const view3d::StickerCentre& centre : frame.centres) {
+    static_cast<void>(view3d::TopmostAt(frame, centre.at));
+  }
+  static_cast<void>(player.PlaceText());
+  static_cast<void>(player.turn_index());
+  return ViewOnly();
+}
+
+// A trial button pressed with the 3D cube watching: the turn is performed
+// on the picture.
+Effect TrialMoveWatched(ViewedWindow& viewed, ActionBytes& bytes) {
+  const Move move = AllMoves()[bytes.Below(27)];
+  viewed.window.TrialMove(move);
+  viewed.player.TrialMoved(move);
+  return {};
+}
+
 // A name that may be no button at all.
 Effect PressAnyName(SolverWindow& window, ActionBytes& bytes) {
   return Press(window, bytes.Text(12));
@@ -187,11 +276,18 @@ const std::vector<WindowAction>& WindowActions() {
       {"enter a turn sequence", EnterSequence},
       {"type a colour", TypeColour},
       {"browse the lines", Browse},
+      {"use the 3D cube", nullptr, UseTheView},
+      {"let the 3D cube move", nullptr, LetTimePass},
+      {"look at the 3D cube", nullptr, LookAtTheView},
+      {"trial move on the 3D cube", nullptr, TrialMoveWatched},
   };
   return actions;
 }
 
-WindowDriver::WindowDriver(WindowKind kind) : window_(CreateSolverWindow(kind)) { Remember(); }
+WindowDriver::WindowDriver(WindowKind kind)
+    : window_(CreateSolverWindow(kind)), player_(std::make_unique<CubePlayer>(*window_, clock_)) {
+  Remember();
+}
 
 void WindowDriver::Remember() {
   for (int n : window_->ListBoxNumbers()) {
@@ -205,7 +301,22 @@ std::string WindowDriver::Step(ActionBytes& bytes) {
   const WindowAction& action = actions[bytes.Below(static_cast<int>(actions.size()))];
   last_action_ = action.name;
   table_before_ = window_->table();
-  const Effect effect = action.perform(*window_, bytes);
+  Effect effect;
+  if (action.perform != nullptr) {
+    effect = action.perform(*window_, bytes);
+  } else {
+    lists_before_.clear();
+    for (int n : window_->ListBoxNumbers()) lists_before_.push_back(window_->list_box(n));
+    label4_before_ = window_->label4();
+    ViewedWindow viewed{*window_, *player_, clock_};
+    effect = action.perform_viewed(viewed, bytes);
+  }
+  // The 3D cube moves the net itself; the Qt window tells its 3D cube of
+  // what else changed after each of its handlers.
+  if (action.perform == nullptr && player_->live() == window_->browsing()) {
+    return "the 3D cube and the net disagree";
+  }
+  player_->WindowChanged();
   std::string broken = Check(effect);
   Remember();
   return broken;
@@ -233,6 +344,22 @@ std::string WindowDriver::Check(const Effect& effect) {
   }
 
   if (effect.keeps_cube && !(window.table() == table_before_)) return "browsing changed the cube";
+  if (effect.view_only) {
+    std::vector<std::vector<std::string>> lists;
+    for (int n : window.ListBoxNumbers()) lists.push_back(window.list_box(n));
+    if (lists != lists_before_) return "the 3D cube changed a list";
+    if (window.label4() != label4_before_) return "the 3D cube changed Label4";
+  }
+  // The picture rests on the live cube exactly when the net does.
+  if (player_->live() == window.browsing()) return "the 3D cube and the net disagree";
+  const MarkedTurn marked = player_->Marked();
+  if (marked.begin > marked.end || marked.end > marked.text.size()) {
+    return "the marked turn lies outside its line";
+  }
+  if (player_->turn_index() < 0 || player_->turn_index() > player_->turn_total()) {
+    return "the 3D cube is at turn " + std::to_string(player_->turn_index()) + " of " +
+           std::to_string(player_->turn_total());
+  }
 
   const std::string& label = window.label4();
   if (label != kNotEntered && label != kArrangementOk && label != kArrangementWrong) {
