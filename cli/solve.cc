@@ -16,7 +16,6 @@
 #include "cube/colour.h"
 #include "cube/facelets.h"
 #include "cube/moves.h"
-#include "cube/standard_notation.h"
 #include "shell/solver_window.h"
 
 namespace rq51::cli {
@@ -47,34 +46,6 @@ constexpr const char* kSolveUsage =
 
 // kNone leaves a cell as the window has it.
 using Colours = std::array<Colour, kFaceletCount + 1>;
-
-// Splits UTF-8 text into characters; a byte that does not start a valid
-// sequence stands alone.
-std::vector<std::string_view> Characters(std::string_view text) {
-  std::vector<std::string_view> characters;
-  size_t pos = 0;
-  while (pos < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    size_t length = 1;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-      length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      length = 3;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4;
-    }
-    if (pos + length > text.size()) length = 1;
-    for (size_t i = 1; i < length; ++i) {
-      if ((static_cast<unsigned char>(text[pos + i]) & 0xC0) != 0x80) {
-        length = 1;
-        break;
-      }
-    }
-    characters.push_back(text.substr(pos, length));
-    pos += length;
-  }
-  return characters;
-}
 
 struct SolveRequest {
   bool help = false;
@@ -128,41 +99,9 @@ std::optional<SolveRequest> ParseArguments(const std::vector<std::string>& args,
     return std::nullopt;
   }
   request.kind = *kind;
-  if (cube.has_value() == scramble.has_value()) {
-    error = cube ? "give either --cube or --scramble, not both"
-                 : "missing --cube LETTERS or --scramble \"MOVES\"";
-    return std::nullopt;
-  }
-
-  if (cube) {
-    const std::vector<std::string_view> letters = Characters(*cube);
-    if (letters.size() != kFaceletCount) {
-      error = "--cube needs 54 colours, got " + std::to_string(letters.size());
-      return std::nullopt;
-    }
-    for (int k = 1; k <= kFaceletCount; ++k) {
-      const std::string_view letter = letters[k - 1];
-      if (letter == ".") continue;
-      const std::optional<Colour> colour = ColourOfLetter(letter);
-      if (!colour) {
-        error = "bad colour '" + Printable(letter) + "' at position " + std::to_string(k) +
-                " (expected G, R, B, O, W, Y or .)";
-        return std::nullopt;
-      }
-      request.paint[k] = *colour;
-    }
-  } else {
-    // The program's notation first, then standard notation.
-    const TurnSequence sequence = ReadTurnSequence(*scramble);
-    if (!sequence.read) {
-      error = sequence.open_bracket
-                  ? "bracket without a closing ')' in --scramble at '" +
-                        Printable(sequence.unread_word) + "'"
-                  : "unknown move '" + Printable(sequence.unread_word) + "' in --scramble";
-      return std::nullopt;
-    }
-    request.paint = ColoursAfterTurns(sequence.moves);
-  }
+  const std::optional<Colours> paint = CubeFromArguments(cube, scramble, error);
+  if (!paint) return std::nullopt;
+  request.paint = *paint;
   return request;
 }
 

@@ -89,7 +89,11 @@ std::vector<Direction> Directions(const CubieCube& cube, const Tables& tables) {
       d.flip = FlipOf(d.cube);
       d.slice = SliceOf(d.cube);
       d.estimate = tables.Phase1Bound(d.twist, d.flip, d.slice);
-      directions.push_back(d);
+      // A cube that looks the same another way (the superflip looks the
+      // same all six) is searched once.
+      const bool seen = std::any_of(directions.begin(), directions.end(),
+                                    [&](const Direction& other) { return other.cube == d.cube; });
+      if (!seen) directions.push_back(d);
     }
   }
   return directions;

@@ -33,7 +33,7 @@ template <typename A, typename B>
 DistanceTable Distances(int count_a, const std::vector<A>& turn_a, int count_b,
                         const std::vector<B>& turn_b, int turn_count) {
   DistanceTable table(count_a, count_b);
-  std::vector<uint8_t>& depth = table.raw();
+  PagedArray<uint8_t>& depth = table.raw();
   depth.assign(depth.size(), kUnknown);
   depth[0] = 0;
   size_t known = 1;
@@ -86,14 +86,16 @@ void FillNear(const Tables& t, NearCosets& near, SevenFilter& seven) {
       const int slice = static_cast<int>(key % kSliceCount);
       const int flip = static_cast<int>(key / kSliceCount % kFlipCount);
       const int twist = static_cast<int>(key / kSliceCount / kFlipCount);
+      std::array<uint32_t, kFaceTurnCount> neighbours;
       for (int turn = 0; turn < kFaceTurnCount; ++turn) {
-        const uint32_t neighbour = CosetKey(t.twist_turn[twist * kFaceTurnCount + turn],
-                                            t.flip_turn[flip * kFaceTurnCount + turn],
-                                            t.slice_turn[slice * kFaceTurnCount + turn]);
-        seven.Add(neighbour);
-        if (depth < NearCosets::kNearDepth && near.Add(neighbour, depth + 1)) {
-          next.push_back(neighbour);
-        }
+        neighbours[turn] = CosetKey(t.twist_turn[twist * kFaceTurnCount + turn],
+                                    t.flip_turn[flip * kFaceTurnCount + turn],
+                                    t.slice_turn[slice * kFaceTurnCount + turn]);
+      }
+      seven.AddAll(neighbours);
+      if (depth == NearCosets::kNearDepth) continue;
+      for (uint32_t neighbour : neighbours) {
+        if (near.Add(neighbour, depth + 1)) next.push_back(neighbour);
       }
     }
     frontier = std::move(next);
@@ -135,7 +137,8 @@ int Tables::Phase1Bound(int twist, int flip, int slice) const {
 
 std::vector<int64_t> DistanceTable::CountsByDepth() const {
   std::vector<int64_t> counts;
-  for (uint8_t d : depth_) {
+  for (size_t i = 0; i < depth_.size(); ++i) {
+    const uint8_t d = depth_[i];
     if (d >= counts.size()) counts.resize(d + 1);
     ++counts[d];
   }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "shortest/cubie.h"
+#include "shortest/paged_array.h"
 
 namespace rq51::shortest {
 
@@ -24,7 +25,8 @@ inline constexpr std::array<int, kPhase2TurnCount> kPhase2Turns = {0, 1,  2,  4,
 class DistanceTable {
  public:
   DistanceTable() = default;
-  DistanceTable(int count_a, int count_b) : count_b_(count_b), depth_(count_a * count_b) {}
+  DistanceTable(int count_a, int count_b)
+      : count_b_(count_b), depth_(static_cast<size_t>(count_a) * count_b, 0) {}
 
   int At(int a, int b) const { return depth_[a * count_b_ + b]; }
   int Entry(size_t i) const { return depth_[i]; }
@@ -33,11 +35,11 @@ class DistanceTable {
   // counts[d]: entries at distance d.
   std::vector<int64_t> CountsByDepth() const;
 
-  std::vector<uint8_t>& raw() { return depth_; }
+  PagedArray<uint8_t>& raw() { return depth_; }
 
  private:
   int count_b_ = 0;
-  std::vector<uint8_t> depth_;
+  PagedArray<uint8_t> depth_;
 };
 
 // Phase 1's positions are cosets; a coset as one number.
@@ -78,8 +80,8 @@ class NearCosets {
   static constexpr size_t kMask = (size_t{1} << 21) - 1;
   static constexpr uint32_t kEmpty = 0xFFFFFFFF;
   static size_t Slot(uint32_t key) { return (key * 2654435761u) >> 11; }
-  std::vector<uint32_t> keys_;
-  std::vector<uint8_t> depth_;
+  PagedArray<uint32_t> keys_;
+  PagedArray<uint8_t> depth_;
 };
 
 // The cosets within seven turns (13,209,134 of them) as a filter that never
@@ -96,6 +98,18 @@ class SevenFilter {
     const uint64_t h = Hash(key);
     words_[h >> (64 - kWordBits)] |= (uint64_t{1} << (h & 63)) | (uint64_t{1} << ((h >> 6) & 63));
   }
+  // Adds many keys, fetching their words from memory all at once.
+  template <size_t N>
+  void AddAll(const std::array<uint32_t, N>& keys) {
+    std::array<uint64_t, N> hashes;
+    for (size_t i = 0; i < N; ++i) {
+      hashes[i] = Hash(keys[i]);
+      __builtin_prefetch(&words_[hashes[i] >> (64 - kWordBits)], 1);
+    }
+    for (uint64_t h : hashes) {
+      words_[h >> (64 - kWordBits)] |= (uint64_t{1} << (h & 63)) | (uint64_t{1} << ((h >> 6) & 63));
+    }
+  }
   void Reset() { words_.assign(size_t{1} << kWordBits, 0); }
   size_t Bytes() const { return words_.size() * sizeof(uint64_t); }
 
@@ -107,7 +121,7 @@ class SevenFilter {
     x *= 0xBF58476D1CE4E5B9ULL;
     return x ^ (x >> 29);
   }
-  std::vector<uint64_t> words_;
+  PagedArray<uint64_t> words_;
 };
 
 struct Tables {
