@@ -80,8 +80,7 @@ ReferenceSolution FindReferenceSolution(const StickerColours& colours, FaceColou
   }
   const std::vector<ReferenceTurn> home =
       hold == FaceColourRule::kReferenceCorner ? TurnsHome(colours) : std::vector<ReferenceTurn>{};
-  const SearchLimits search_limits{limits.max_length - static_cast<int>(home.size()),
-                                   limits.node_budget, limits.cancel};
+  const SearchLimits search_limits{limits.max_length, limits.node_budget, limits.cancel};
   const SearchResult result = SearchSolution(*cube, search_limits);
   solution.nodes = result.nodes;
   if (result.found) {

@@ -22,7 +22,9 @@ inline constexpr int64_t kDefaultNodeBudget = 30'000'000;
 inline constexpr int kDefaultMaxLength = 20;
 
 struct ReferenceLimits {
-  int max_length = kDefaultMaxLength;  // whole-cube turns included
+  // Face turns; a cube held by the reference corner gets its whole-cube
+  // turns on top, counted in the length.
+  int max_length = kDefaultMaxLength;
   int64_t node_budget = kDefaultNodeBudget;
   const std::atomic<bool>* cancel = nullptr;
 };

@@ -63,8 +63,9 @@ void ExpectSound(const Colours& cube, const ReferenceSolution& solution, const s
 // 10,000 cubes drawn uniformly among all real cubes, shared among the
 // machine's threads: each held by its centres gets a solution of at most 20
 // face turns, sound as above; every twentieth also held by the corner at
-// 18, 25, 45 as the corners-first windows hold it, where the face turns and
-// the whole-cube turns after them leave the window's cube solved.
+// 18, 25, 45 as the corners-first windows hold it, where at most 20 face
+// turns and at most three whole-cube turns after them leave the window's
+// cube solved.
 TEST(ReferenceSolutionTest, EveryRandomCubeGetsASoundSolutionOfAtMostTwentyTurns) {
   std::vector<int64_t> by_length(21);
   std::mutex mutex;
@@ -76,17 +77,20 @@ TEST(ReferenceSolutionTest, EveryRandomCubeGetsASoundSolutionOfAtMostTwentyTurns
       const Colours cube = RandomRealCube(random);
       const ReferenceSolution solution = FindReferenceSolution(cube, FaceColourRule::kCentre);
       const std::string what = "cube " + std::to_string(n);
-      ASSERT_EQ(solution.outcome, ReferenceOutcome::kFound) << what;
-      ASSERT_LE(solution.length(), 20) << what;
+      EXPECT_EQ(solution.outcome, ReferenceOutcome::kFound) << what;
+      EXPECT_LE(solution.length(), 20) << what;
       ExpectSound(cube, solution, what);
-      ++mine[solution.length()];
+      ++mine[std::min(solution.length(), 20)];
       if (n % 20 != 0) continue;
 
       const Colours held = HeldOnReferenceCorner(cube);
       const ReferenceSolution corner =
           FindReferenceSolution(held, FaceColourRule::kReferenceCorner);
-      ASSERT_EQ(corner.outcome, ReferenceOutcome::kFound) << what;
-      EXPECT_LE(corner.length(), 20) << what;
+      EXPECT_EQ(corner.outcome, ReferenceOutcome::kFound) << what;
+      const auto whole = std::count_if(corner.turns.begin(), corner.turns.end(),
+                                       [](const ReferenceTurn& turn) { return turn.name >= 'x'; });
+      EXPECT_LE(corner.length() - whole, 20) << what;
+      EXPECT_LE(whole, 3) << what;
       StateTable table;
       test::ReadColours(table, held, FaceColourRule::kReferenceCorner);
       table.ApplyMap(MapOfMoves(ProgramMoves(corner.turns)));
