@@ -18,7 +18,7 @@ namespace rq51::shortest {
 // Work that takes about two seconds on the machine the goals were measured
 // on: the search then answers with the best it has. A count of nodes, not a
 // time, so that every machine gives the same answer.
-inline constexpr int64_t kDefaultNodeBudget = 30'000'000;
+inline constexpr int64_t kDefaultNodeBudget = 40'000'000;
 inline constexpr int kDefaultMaxLength = 20;
 
 struct ReferenceLimits {
