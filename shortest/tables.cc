@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <mutex>
+#include <thread>
 
 namespace rq51::shortest {
 
@@ -178,6 +179,9 @@ Tables BuildTables() {
   t.slice_order_turn =
       TurnTable<uint8_t>(kSliceOrderCount, p2, kPhase2TurnCount, CubeWithSliceOrder, SliceOrderOf);
 
+  // The cosets near phase 2's group need only the phase-1 turn tables: a
+  // second thread finds them while this one fills the pair tables.
+  std::thread near_thread([&t] { FillNear(t, t.near, t.seven); });
   t.twist_slice = Distances(kTwistCount, t.twist_turn, kSliceCount, t.slice_turn, kFaceTurnCount);
   t.flip_slice = Distances(kFlipCount, t.flip_turn, kSliceCount, t.slice_turn, kFaceTurnCount);
   t.twist_flip = Distances(kTwistCount, t.twist_turn, kFlipCount, t.flip_turn, kFaceTurnCount);
@@ -185,7 +189,7 @@ Tables BuildTables() {
                                    t.slice_order_turn, kPhase2TurnCount);
   t.edge_slice_order = Distances(kEdgeOrderCount, t.edge_order_turn, kSliceOrderCount,
                                  t.slice_order_turn, kPhase2TurnCount);
-  FillNear(t, t.near, t.seven);
+  near_thread.join();
   return t;
 }
 
