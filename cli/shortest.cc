@@ -119,7 +119,7 @@ int RunShortest(const std::vector<std::string>& args, std::ostream& out, std::os
       return 0;
     case shortest::ReferenceOutcome::kImpossible:
       out << "unmet\tno solution of at most " << request->max_length
-          << " turns exists; the shortest has " << solution.length() << '\n';
+          << " turns exists; the shortest found has " << solution.length() << '\n';
       return 1;
     default:
       out << "unmet\tthe search found no solution of at most " << request->max_length

@@ -128,9 +128,12 @@ class Searcher {
     // A bound of 20 or more is met quickly; a tighter one is approached from
     // 20 down, one turn at a time, so that the best found so far is at hand
     // when the budget runs out.
-    for (int target = std::max(limits_.max_length, kEasyBound); !stop_; target = best_length_ - 1) {
+    // When the exhaustive search has shown that the bound cannot be met, any
+    // solution will do.
+    const int wanted = result.bound_impossible ? kEasyBound : limits_.max_length;
+    for (int target = std::max(wanted, kEasyBound); !stop_; target = best_length_ - 1) {
       RunTwoPhase(cube, target);
-      if (best_length_ > target || best_length_ <= limits_.max_length) break;
+      if (best_length_ > target || best_length_ <= wanted) break;
     }
     if (best_length_ == kNoSolution && !cancelled_) FinishFirstPhase1();
     result.found = best_length_ < kNoSolution;

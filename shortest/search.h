@@ -6,9 +6,11 @@
 // <U, D, R2, L2, F2, B2> and phase 2 solves it there. The search runs on the
 // cube and its inverse, each held three ways (the U-D axis, the F-B axis or
 // the R-L axis as the axis of phase 1), deepening phase 1 by one turn at a
-// time in all six, and keeps every shorter solution it meets until one is
-// no longer than asked. Work is counted in nodes (positions visited), never
-// in time, so a result is the same on every machine.
+// time in all six, until a solution within the bound turns up; a bound
+// below 20 is approached from 20 down, one turn at a time, so that the best
+// solution found is at hand when the budget runs out. Work is counted in
+// nodes (positions looked at), never in time, so a result is the same on
+// every machine.
 #pragma once
 
 #include <atomic>

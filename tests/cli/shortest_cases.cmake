@@ -19,7 +19,7 @@ expect_cli(NAME "shortest: a scrambled cube within the default bound"
 expect_cli(NAME "shortest: a bound shorter than the shortest solution is said so"
            ARGS shortest --scramble "R U F D" --max 3
            EXPECT_STATUS 1
-           EXPECT_STDOUT_CONTAINS "unmet\tno solution of at most 3 turns exists; the shortest has 4\n"
+           EXPECT_STDOUT_CONTAINS "unmet\tno solution of at most 3 turns exists; the shortest found has 4\n"
            EXPECT_STDOUT_LINES 1)
 expect_cli(NAME "shortest: an impossible cube is refused with its fault"
            ARGS shortest --cube "OGGGGGGGGRRRRRRRRRBBBBBBBBBOOYOOOOOOWWWWWWWWWYYYYYYGYY"
