@@ -262,7 +262,7 @@ std::string WriteChart(const stats::RunResult& result, uint64_t seed, const std:
     histograms.push_back(
         {std::string(tally.method == nullptr ? stats::kTwoPhaseName
                                              : VariantOf(tally.method->window).name),
-         tally.total.turns.histogram()});
+         tally.total.turns.histogram(), tally.method == nullptr});
   }
   const ChartText text{"Turns per solve, " + stats::Grouped(result.cubes) + " random cubes (seed " +
                            std::to_string(seed) + ")",
