@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "cube/arrangement_check.h"
+
 namespace rq51::cli {
 
 // The argument as it can stand in a one-line message: control characters
@@ -16,5 +18,13 @@ std::string Printable(std::string_view text);
 // false, with `error` set, when the option was given before or has no value.
 bool TakeOptionValue(const std::vector<std::string>& args, size_t& i,
                      std::optional<std::string>& option, std::string& error);
+
+// The colours that --cube LETTERS or --scramble "MOVES" give, exactly one
+// of them present: 54 letters G R B O W Y ('.' leaves a cell kNone), or
+// turns in the program's notation or else in standard notation performed on
+// a solved cube. Nothing, with `error` set, for anything else.
+std::optional<StickerColours> CubeFromArguments(const std::optional<std::string>& cube,
+                                                const std::optional<std::string>& scramble,
+                                                std::string& error);
 
 }  // namespace rq51::cli

@@ -29,6 +29,9 @@ constexpr const char* kUsage =
     "      Solve N cubes drawn uniformly at random in every method with its one-shot\n"
     "      button and report the turns per solve, per method and per stage\n"
     "      (rq51-cli stats --help says more).\n"
+    "  rq51-cli shortest (--cube LETTERS | --scramble \"MOVES\") [--max N]\n"
+    "      Find a solution of at most N face turns (default 20) by the two-phase search\n"
+    "      and print its length and the turns in the program's and in standard notation.\n"
     "  rq51-cli render --window cf0|cf|lb|tkc|tkl (--cube LETTERS | --scramble \"MOVES\")\n"
     "                  [PRESS ...] [--at N] [--progress P] [--hidden on|off] [--size PX]\n"
     "                  --out FILE.png\n"
@@ -58,6 +61,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (command == "explore") return RunExplore(rest, out, err);
   if (command == "solve") return RunSolve(rest, out, err);
   if (command == "stats") return RunStats(rest, out, err);
+  if (command == "shortest") return RunShortest(rest, out, err);
   if (command == "render") return RunRender(rest, out, err);
   err << "rq51-cli: unknown command '" << Printable(command) << "' (see rq51-cli --help)\n";
   return 2;

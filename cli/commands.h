@@ -19,6 +19,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 int RunExplore(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunSolve(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunStats(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunShortest(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 // What `solve` prints about a window once its presses are done.
 void PrintSolverWindow(const SolverWindow& window, std::ostream& out);

@@ -15,6 +15,7 @@
 #include "app/solver_windows.h"
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/window_entry.h"
 #include "cube/colour.h"
 #include "cube/facelets.h"
 #include "cube/moves.h"
@@ -65,41 +66,10 @@ constexpr const char* kSolveUsage =
     "  Exit status: 0 done, 1 the file of --save could not be written, 2 bad\n"
     "  arguments, a button the window lacks, or a file --open cannot open.\n";
 
-// kNone leaves a cell as the window has it.
-using Colours = std::array<Colour, kFaceletCount + 1>;
-
-// Splits UTF-8 text into characters; a byte that does not start a valid
-// sequence stands alone.
-std::vector<std::string_view> Characters(std::string_view text) {
-  std::vector<std::string_view> characters;
-  size_t pos = 0;
-  while (pos < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    size_t length = 1;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-      length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      length = 3;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4;
-    }
-    if (pos + length > text.size()) length = 1;
-    for (size_t i = 1; i < length; ++i) {
-      if ((static_cast<unsigned char>(text[pos + i]) & 0xC0) != 0x80) {
-        length = 1;
-        break;
-      }
-    }
-    characters.push_back(text.substr(pos, length));
-    pos += length;
-  }
-  return characters;
-}
-
 struct SolveRequest {
   bool help = false;
   std::optional<WindowKind> kind;  // always set unless a file is opened
-  Colours paint{};
+  StickerColours paint{};          // kNone leaves a cell as the window has it
   std::optional<std::string> open;
   std::optional<std::string> save;
   bool standard = false;
@@ -173,51 +143,10 @@ std::optional<SolveRequest> ParseArguments(const std::vector<std::string>& args,
     error = "missing --window cf0|cf|lb|tkc|tkl";
     return std::nullopt;
   }
-  if (cube.has_value() == scramble.has_value()) {
-    error = cube ? "give either --cube or --scramble, not both"
-                 : "missing --cube LETTERS or --scramble \"MOVES\"";
-    return std::nullopt;
-  }
-
-  if (cube) {
-    const std::vector<std::string_view> letters = Characters(*cube);
-    if (letters.size() != kFaceletCount) {
-      error = "--cube needs 54 colours, got " + std::to_string(letters.size());
-      return std::nullopt;
-    }
-    for (int k = 1; k <= kFaceletCount; ++k) {
-      const std::string_view letter = letters[k - 1];
-      if (letter == ".") continue;
-      const std::optional<Colour> colour = ColourOfLetter(letter);
-      if (!colour) {
-        error = "bad colour '" + Printable(letter) + "' at position " + std::to_string(k) +
-                " (expected G, R, B, O, W, Y or .)";
-        return std::nullopt;
-      }
-      request.paint[k] = *colour;
-    }
-  } else {
-    // The program's notation first, then standard notation.
-    const TurnSequence sequence = ReadTurnSequence(*scramble);
-    if (!sequence.read) {
-      error = sequence.open_bracket
-                  ? "bracket without a closing ')' in --scramble at '" +
-                        Printable(sequence.unread_word) + "'"
-                  : "unknown move '" + Printable(sequence.unread_word) + "' in --scramble";
-      return std::nullopt;
-    }
-    request.paint = ColoursAfterTurns(sequence.moves);
-  }
+  std::optional<StickerColours> paint = CubeFromArguments(cube, scramble, error);
+  if (!paint) return std::nullopt;
+  request.paint = *paint;
   return request;
-}
-
-void PaintCube(SolverWindow& window, const Colours& paint) {
-  for (int k = 1; k <= kFaceletCount; ++k) {
-    if (paint[k] == Colour::kNone) continue;
-    if (window.current_colour() != paint[k]) window.PressButton(InfoOf(paint[k])->button);
-    const GridCell cell = FaceletGridCell(k);
-    window.GridMouseDown(cell.grid, MouseButton::kLeft, {cell.column, cell.row});
-  }
 }
 
 std::string Hex(const Rgb& colour) {

@@ -18,7 +18,7 @@ namespace rq51::cli {
 struct WindowEntry {
   WindowKind kind = WindowKind::kCf0;
   // kNone leaves a cell as the window has it.
-  std::array<Colour, kFaceletCount + 1> paint{};
+  StickerColours paint{};
   std::vector<std::string> presses;
 };
 
@@ -36,6 +36,10 @@ class WindowEntryReader {
   std::optional<std::string> cube_;
   std::optional<std::string> scramble_;
 };
+
+// Paints `paint` into the window's grids as a user does, a colour button
+// and then a click on each cell; kNone leaves a cell as it is.
+void PaintCube(SolverWindow& window, const StickerColours& paint);
 
 // The window as the program makes it, the cube painted cell by cell and
 // confirmed, then the buttons pressed in order. Null, with `error` naming

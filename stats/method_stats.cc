@@ -11,6 +11,7 @@
 #include "cube/facelets.h"
 #include "cube/notation.h"
 #include "cube/random_cube.h"
+#include "shortest/reference_solution.h"
 
 namespace rq51::stats {
 
@@ -169,8 +170,26 @@ void TurnTally::Merge(const TurnTally& other) {
   quarter_turns.Merge(other.quarter_turns);
 }
 
+SolveCounts CountReferenceSolve(const StickerColours& centres_home) {
+  SolveCounts counts;
+  const shortest::ReferenceSolution solution =
+      shortest::FindReferenceSolution(centres_home, FaceColourRule::kCentre);
+  if (solution.outcome != shortest::ReferenceOutcome::kFound) return counts;
+  const StickerColours after =
+      ApplyToState(MapOfMoves(shortest::ProgramMoves(solution.turns)), centres_home);
+  counts.solved = true;
+  for (int k = 1; k <= kFaceletCount; ++k) {
+    counts.solved = counts.solved && after[k] == after[CentreOf(FaceOf(k))];
+  }
+  for (const shortest::ReferenceTurn& turn : solution.turns) {
+    ++counts.total.turns;
+    counts.total.quarter_turns += turn.power == 2 ? 2 : 1;
+  }
+  return counts;
+}
+
 MethodTally::MethodTally(const Method* counted)
-    : method(counted), stages(CountedStages(*counted).size()) {}
+    : method(counted), stages(counted == nullptr ? 0 : CountedStages(*counted).size()) {}
 
 void MethodTally::Add(const SolveCounts& counts) {
   ++cubes;
@@ -203,6 +222,7 @@ RunResult RunMethodStats(const RunOptions& options, const std::atomic<bool>& sto
   RunResult result;
   result.threads = std::max(options.threads, 1);
   for (const Method* method : options.methods) result.methods.emplace_back(method);
+  if (options.two_phase) result.methods.emplace_back(nullptr);
 
   std::atomic<int64_t> next{0};
   std::atomic<int64_t> done{0};
@@ -236,6 +256,12 @@ RunResult RunMethodStats(const RunOptions& options, const std::atomic<bool>& sto
           const SolveCounts counts = solvers[m].Solve(*held);
           mine[m].solve_seconds += SecondsSince(solve_start);
           mine[m].Add(counts);
+        }
+        if (options.two_phase) {
+          const Clock::time_point solve_start = Clock::now();
+          const SolveCounts counts = CountReferenceSolve(centres_home);
+          mine.back().solve_seconds += SecondsSince(solve_start);
+          mine.back().Add(counts);
         }
         done.fetch_add(1, std::memory_order_relaxed);
       }

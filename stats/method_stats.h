@@ -98,6 +98,8 @@ struct TurnTally {
   bool operator==(const TurnTally&) const = default;
 };
 
+// The figures of one method, or of the two-phase baseline (method nullptr:
+// the near-shortest solution in face turns, whole solve only).
 struct MethodTally {
   const Method* method = nullptr;
   int64_t cubes = 0;
@@ -119,8 +121,15 @@ struct RunOptions {
   int64_t cubes = 10000;
   uint64_t seed = 1;
   std::vector<const Method*> methods;
+  // Also the two-phase baseline, as a last row.
+  bool two_phase = false;
   int threads = 1;
 };
+
+// The two-phase search's solution of a cube held by its centres, counted
+// as a method's: every face turn one turn, a half turn two quarter turns;
+// solved when the turns leave every face in its centre's colour.
+SolveCounts CountReferenceSolve(const StickerColours& centres_home);
 
 struct RunResult {
   std::vector<MethodTally> methods;

@@ -50,16 +50,18 @@ std::vector<Field> FiguresOf(const TurnTally* tally, std::string_view prefix_nam
 std::vector<std::vector<Field>> Rows(const RunResult& result) {
   std::vector<std::vector<Field>> rows;
   for (const MethodTally& tally : result.methods) {
-    const std::string_view window = VariantOf(tally.method->window).short_name;
-    const std::vector<const Stage*> stages = CountedStages(*tally.method);
+    const std::string_view window = TallyName(tally);
+    const std::vector<const Stage*> stages =
+        tally.method == nullptr ? std::vector<const Stage*>{} : CountedStages(*tally.method);
+    const std::string_view caption =
+        tally.method == nullptr ? kTwoPhaseCaption : tally.method->one_shot_caption;
     for (size_t s = 0; s <= stages.size(); ++s) {
       const bool all = s == 0;
       const TurnTally* figures = all ? &tally.total : &tally.stages[s - 1];
       std::vector<Field> row = {
           {"window", std::string(window), true},
           {"stage", all ? "all" : std::string(stages[s - 1]->button), true},
-          {"caption", std::string(all ? tally.method->one_shot_caption : stages[s - 1]->caption),
-           true},
+          {"caption", std::string(all ? caption : stages[s - 1]->caption), true},
           {"cubes", std::to_string(tally.cubes)},
           {"solved", std::to_string(tally.solved)},
       };
@@ -172,8 +174,12 @@ void WriteText(const RunResult& result, int64_t asked, uint64_t seed,
     cells.push_back(row[2].text);
     table.push_back(std::move(cells));
   }
+  // The columns are as wide as the methods' cells need; the baseline's
+  // longer name only pushes its own row's next cell along.
   std::vector<size_t> width(header.size(), 0);
-  for (const auto& cells : table) {
+  for (size_t r = 0; r < table.size(); ++r) {
+    if (r > 0 && rows[r - 1][0].text == kTwoPhaseName) continue;
+    const auto& cells = table[r];
     for (size_t c = 0; c < cells.size(); ++c) width[c] = std::max(width[c], cells[c].size());
   }
   constexpr size_t kGap = 2;
@@ -186,9 +192,10 @@ void WriteText(const RunResult& result, int64_t asked, uint64_t seed,
   for (const auto& cells : table) {
     std::string line;
     for (size_t c = 0; c < cells.size(); ++c) {
-      line.append(at[c] - line.size(), ' ');
       const bool left = c < 2 || c + 1 == cells.size();
-      if (!left) line.append(width[c] - cells[c].size(), ' ');
+      size_t start = left ? at[c] : at[c] + width[c] - std::min(width[c], cells[c].size());
+      if (c > 0) start = std::max(start, line.size() + 1);
+      line.append(start - line.size(), ' ');
       line += cells[c];
     }
     while (!line.empty() && line.back() == ' ') line.pop_back();
@@ -197,6 +204,10 @@ void WriteText(const RunResult& result, int64_t asked, uint64_t seed,
 }
 
 }  // namespace
+
+std::string_view TallyName(const MethodTally& tally) {
+  return tally.method == nullptr ? kTwoPhaseName : VariantOf(tally.method->window).short_name;
+}
 
 std::string Grouped(int64_t number) {
   std::string digits = std::to_string(number);

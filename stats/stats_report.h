@@ -15,6 +15,13 @@ namespace rq51::stats {
 
 enum class ReportFormat { kText, kCsv, kJson };
 
+// The window field and the caption of the two-phase baseline's row.
+inline constexpr std::string_view kTwoPhaseName = "two-phase";
+inline constexpr std::string_view kTwoPhaseCaption = "参考：最短に近い解法";
+
+// "cf0" ... "tkl" for a method, "two-phase" for the baseline.
+std::string_view TallyName(const MethodTally& tally);
+
 // 1234567 -> "1,234,567".
 std::string Grouped(int64_t number);
 

@@ -116,6 +116,24 @@ TEST(RunMethodStatsTest, TheSameSeedGivesTheSameFiguresOnAnyNumberOfThreads) {
   }
 }
 
+// The baseline row: every cube solved in at most 20 face turns, the same
+// figures on any number of threads.
+TEST(RunMethodStatsTest, TheTwoPhaseBaselineSolvesEveryCubeInAtMostTwentyTurns) {
+  const std::atomic<bool> go{false};
+  RunOptions options{.cubes = 24, .seed = 4, .methods = {}, .two_phase = true, .threads = 1};
+  const RunResult one = RunMethodStats(options, go, nullptr);
+  options.threads = 2;
+  const RunResult two = RunMethodStats(options, go, nullptr);
+  ASSERT_EQ(one.methods.size(), 1u);
+  const MethodTally& baseline = one.methods.front();
+  EXPECT_EQ(baseline.method, nullptr);
+  EXPECT_EQ(baseline.solved, 24);
+  EXPECT_LE(baseline.total.turns.Max(), 20);
+  EXPECT_GE(baseline.total.quarter_turns.Max(), baseline.total.turns.Max());
+  EXPECT_TRUE(baseline.stages.empty());
+  EXPECT_TRUE(baseline.SameFigures(two.methods.front()));
+}
+
 TEST(RunMethodStatsTest, AStoppedRunStartsNoCube) {
   const std::atomic<bool> stop{true};
   const RunResult result =

@@ -89,6 +89,8 @@ struct Series {
   QString label;
   QColor colour;
   std::vector<double> share_by_bin;  // percent of the method's cubes
+  bool mean_only = false;
+  double mean = 0;
 };
 
 }  // namespace
@@ -120,15 +122,18 @@ std::string WriteTurnsChart(const std::vector<TurnsHistogram>& histograms, const
     const int64_t cubes = std::accumulate(counts.begin(), counts.end(), int64_t{0});
     int64_t turns = 0;
     Series s{QString::fromStdString(histograms[n].name), SeriesColour(n),
-             std::vector<double>(bins, 0.0)};
+             std::vector<double>(bins, 0.0), histograms[n].mean_only};
     for (size_t t = 0; t < counts.size(); ++t) {
       turns += counts[t] * static_cast<int64_t>(t);
       if (counts[t] != 0) s.share_by_bin[(t - first) / bin] += 100.0 * counts[t] / cubes;
     }
     if (cubes > 0) {
-      s.label += QStringLiteral("   mean %1").arg(static_cast<double>(turns) / cubes, 0, 'f', 1);
+      s.mean = static_cast<double>(turns) / cubes;
+      s.label += QStringLiteral("   mean %1").arg(s.mean, 0, 'f', 1);
     }
-    for (double share : s.share_by_bin) top_share = std::max(top_share, share);
+    if (!s.mean_only) {
+      for (double share : s.share_by_bin) top_share = std::max(top_share, share);
+    }
     series.push_back(std::move(s));
   }
 
@@ -172,6 +177,12 @@ std::string WriteTurnsChart(const std::vector<TurnsHistogram>& histograms, const
   // no outline is hidden.
   std::vector<QPainterPath> outlines;
   for (const Series& s : series) {
+    if (s.mean_only) {
+      QPainterPath line(QPointF(x_of(s.mean), y_of(0)));
+      line.lineTo(x_of(s.mean), y_of(y_end));
+      outlines.push_back(line);
+      continue;
+    }
     QPainterPath path(QPointF(x_of(first), y_of(0)));
     for (int b = 0; b < bins; ++b) {
       path.lineTo(x_of(first + b * bin), y_of(s.share_by_bin[b]));
@@ -184,7 +195,7 @@ std::string WriteTurnsChart(const std::vector<TurnsHistogram>& histograms, const
     painter.fillPath(path, fill);
   }
   for (size_t n = 0; n < series.size(); ++n) {
-    painter.setPen(QPen(series[n].colour, 2));
+    painter.setPen(QPen(series[n].colour, 2, series[n].mean_only ? Qt::DashLine : Qt::SolidLine));
     painter.drawPath(outlines[n]);
   }
 

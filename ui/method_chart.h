@@ -12,6 +12,10 @@ namespace rq51 {
 struct TurnsHistogram {
   std::string name;                     // "CF-0"
   std::vector<int64_t> cubes_by_turns;  // [t]: cubes solved in t turns
+  // A yardstick whose turns lie close together (the near-shortest
+  // solution): drawn as a line at its mean, and left out of the height of
+  // the chart so that it does not flatten the other histograms.
+  bool mean_only = false;
 };
 
 struct ChartText {

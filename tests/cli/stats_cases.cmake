@@ -139,3 +139,23 @@ else()
 endif()
 file(REMOVE "${chart}")
 report_case("stats --plot: a PNG chart without a display" "${problems}" "${err}")
+
+# The two-phase baseline: its own row after the methods', whole solve only,
+# every cube in at most 20 face turns; named in --window, or there by default.
+execute_process(COMMAND "${CLI}" stats --n 12 --seed 5 --window lb,two-phase --format csv
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+set(problems "")
+if(NOT status EQUAL 0 OR NOT err STREQUAL "")
+  string(APPEND problems "  exit status ${status}, standard error not empty\n")
+endif()
+if(NOT out MATCHES "\ntwo-phase,all,参考：最短に近い解法,12,12,[0-9.]+,[0-9.]+,[0-9]+,(1[0-9]|20),[^\n]*\n$")
+  string(APPEND problems "  no last row for two-phase with 12 cubes solved in at most 20 turns:\n${out}\n")
+endif()
+report_case("stats --window lb,two-phase: the baseline's row" "${problems}" "${err}")
+expect_cli(NAME "stats: the baseline is there by default, after the methods"
+           ARGS stats --n 3 --format csv --threads 1
+           EXPECT_STDOUT_CONTAINS "\ntkl,Middle," "\ntwo-phase,all," EXPECT_STDOUT_LINES 24)
+expect_cli(NAME "stats: two-phase named twice is refused"
+           ARGS stats --window two-phase,lb,two-phase
+           EXPECT_STATUS 2 EXPECT_STDOUT_EMPTY EXPECT_STDERR_CONTAINS "two-phase' named twice"
+           EXPECT_STDERR_LINES 1)
