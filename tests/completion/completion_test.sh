@@ -36,12 +36,19 @@ expect() {
 expect "solve" rq51-cli so
 expect "--window" rq51-cli solve --w
 expect "stats" rq51-cli st
+expect "render" rq51-cli re
+expect "shortest" rq51-cli sh
+expect "--max" rq51-cli shortest --m
+expect "--hidden" rq51-cli render --hi
+expect "off on" rq51-cli render --hidden ""
 expect "--trace" rq51-cli solve --tr
 expect "--notation" rq51-cli solve --no
 expect "standard" rq51-cli solve --notation s
 expect "--threads" rq51-cli stats --th
 expect "cf cf0" rq51-cli solve --window c
 expect "tkc tkl" rq51-cli stats --window tk
+expect "two-phase" rq51-cli stats --window tw
+expect "" rq51-cli solve --window tw
 expect "csv" rq51-cli stats --format c
 expect "CES CROSS Coloring" rq51-cli solve --window lb C
 expect "Upper1 Upper2" rq51-cli solve --window tkc Up
