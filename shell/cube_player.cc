@@ -231,6 +231,7 @@ void CubePlayer::FinishTurn() {
 void CubePlayer::Stop() {
   playing_ = false;
   target_.reset();
+  step_target_.reset();
   pause_until_.reset();
 }
 
@@ -241,10 +242,11 @@ void CubePlayer::RestAt(const Position& position) {
 }
 
 void CubePlayer::ShowOnNet() {
-  // The net shows the last line performed in full.
+  // The net shows the last line performed in full; while a single line is
+  // being stepped to, that line at once, as the net alone would show it.
   long browse = kLive;
   if (!live_) {
-    const Position& at = position_;
+    const Position& at = step_target_ ? *step_target_ : position_;
     if (at.line >= 0 && at.done >= StepCount(at.line)) {
       browse = at.line;
     } else {
@@ -337,6 +339,8 @@ void CubePlayer::StepLine(int delta) {
     const int line = position_.line - 1;
     target_ = Position{line, StepCount(line)};
   }
+  step_target_ = target_;
+  ShowOnNet();
   Advance();
 }
 

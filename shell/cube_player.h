@@ -80,7 +80,8 @@ class CubePlayer {
   // does what it says.
   //
   // One line on (1) or back (-1), performing its turns (backwards when
-  // stepping back). From the live cube, on starts at the entered cube and
+  // stepping back); the net shows that line at once, the picture when its
+  // turns are done. From the live cube, on starts at the entered cube and
   // performs the first line; back shows the last line.
   void StepLine(int delta);
   // Entry `line` of the window's Trace(), at once.
@@ -207,6 +208,8 @@ class CubePlayer {
   bool live_ = true;
   Position position_;
   std::optional<Position> target_;
+  // The line a single step goes to, which the net shows from the start.
+  std::optional<Position> step_target_;
   std::optional<Motion> motion_;
   std::optional<double> pause_until_;
   bool paused_after_line_ = false;

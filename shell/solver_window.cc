@@ -337,6 +337,15 @@ bool SolverWindow::PressButton(std::string_view name) {
 
 // --- Following a solution ------------------------------------------------------
 
+std::optional<StickerColours> SolverWindow::AcceptedEntry() const {
+  if (label4_ != kArrangementOk) return std::nullopt;
+  for (auto moment = moments_.rbegin(); moment != moments_.rend(); ++moment) {
+    if (moment->kind != Moment::Kind::kStart) continue;
+    return ColoursOf(starts_[moment->start]);
+  }
+  return std::nullopt;
+}
+
 void SolverWindow::StartAfresh() {
   moments_.clear();
   starts_.clear();

@@ -115,6 +115,11 @@ class SolverWindow {
   // The table itself, for tests that set up states no entry can give.
   StateTable& table_for_testing() { return table_; }
 
+  // The colours of the cube as last entered (or prepared) and accepted by
+  // the check: what the window solves from. Nothing while the last check
+  // refused the entry or before the first one.
+  std::optional<StickerColours> AcceptedEntry() const;
+
   // Why the last check rejected the entry (kReal when it was accepted).
   ArrangementFault last_fault() const { return last_fault_; }
 

@@ -16,6 +16,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/cube_picture.h"
 
@@ -260,34 +261,38 @@ void CubeView::keyPressEvent(QKeyEvent* event) {
 
 // --- The strip ------------------------------------------------------------------------
 
-CubeStrip::CubeStrip(CubeView* view, QWidget* parent) : QWidget(parent), view_(view) {
+CubeStrip::CubeStrip(CubeView* view, QWidget* parent, Shape shape) : QWidget(parent), view_(view) {
   setObjectName(QStringLiteral("CubeStrip"));
+  const bool wide = shape == Shape::kWide;
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(3);
 
-  auto* buttons = new QHBoxLayout();
-  buttons->setSpacing(2);
+  buttons_ = new QHBoxLayout();
+  buttons_->setSpacing(2);
   auto* home = MakeButton(QStringLiteral("HomeButton"), QStringLiteral("|◀"),
                           QStringLiteral("入力されたキューブ (Home)"), this);
-  auto* back = MakeButton(QStringLiteral("StepBack"), QStringLiteral("◀"),
-                          QString::fromUtf8(kPreviousLineCaption) + QStringLiteral(" (←)"), this);
   play_ = MakeButton(QStringLiteral("PlayPause"), QString(),
                      QStringLiteral("最後まで再生／一時停止 (Space)"), this);
-  auto* on = MakeButton(QStringLiteral("StepForward"), QStringLiteral("▶"),
-                        QString::fromUtf8(kNextLineCaption) + QStringLiteral(" (→)"), this);
   auto* end = MakeButton(QStringLiteral("EndButton"), QStringLiteral("▶|"),
                          QStringLiteral("最後の行 (End)"), this);
   connect(home, &QToolButton::clicked, view_, &CubeView::Home);
-  connect(back, &QToolButton::clicked, view_, [this] { view_->StepLine(-1); });
   connect(play_, &QToolButton::clicked, view_, &CubeView::PlayPause);
-  connect(on, &QToolButton::clicked, view_, [this] { view_->StepLine(1); });
   connect(end, &QToolButton::clicked, view_, &CubeView::End);
-  for (QToolButton* button : {home, back, play_, on, end}) {
-    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    buttons->addWidget(button, button == play_ ? 2 : 1);
+  std::vector<QToolButton*> row = {home, play_, end};
+  if (!wide) {
+    auto* back = MakeButton(QStringLiteral("StepBack"), QStringLiteral("◀"),
+                            QString::fromUtf8(kPreviousLineCaption) + QStringLiteral(" (←)"), this);
+    auto* on = MakeButton(QStringLiteral("StepForward"), QStringLiteral("▶"),
+                          QString::fromUtf8(kNextLineCaption) + QStringLiteral(" (→)"), this);
+    connect(back, &QToolButton::clicked, view_, [this] { view_->StepLine(-1); });
+    connect(on, &QToolButton::clicked, view_, [this] { view_->StepLine(1); });
+    row = {home, back, play_, on, end};
   }
-  column->addLayout(buttons);
+  for (QToolButton* button : row) {
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    buttons_->addWidget(button, button == play_ ? 2 : 1);
+  }
 
   scrub_ = new QSlider(Qt::Horizontal, this);
   scrub_->setObjectName(QStringLiteral("ScrubBar"));
@@ -296,10 +301,7 @@ CubeStrip::CubeStrip(CubeView* view, QWidget* parent) : QWidget(parent), view_(v
   connect(scrub_, &QSlider::valueChanged, this, [this](int turn) {
     if (!rendering_) view_->ScrubTo(turn);
   });
-  column->addWidget(scrub_);
 
-  auto* options = new QHBoxLayout();
-  options->setSpacing(4);
   auto* speed_label = new QLabel(QStringLiteral("速さ"), this);
   speed_ = new QComboBox(this);
   speed_->setObjectName(QStringLiteral("SpeedBox"));
@@ -318,25 +320,51 @@ CubeStrip::CubeStrip(CubeView* view, QWidget* parent) : QWidget(parent), view_(v
   auto* reset = MakeButton(QStringLiteral("ResetView"), QStringLiteral("視点を戻す"),
                            QStringLiteral("元の向き（ダブルクリックでも）"), this);
   connect(reset, &QToolButton::clicked, view_, &CubeView::ResetCamera);
-  options->addWidget(speed_label);
-  options->addWidget(speed_);
-  options->addWidget(hidden_);
-  options->addStretch();
-  options->addWidget(reset);
-  column->addLayout(options);
 
   turn_line_ = new QLabel(this);
   turn_line_->setObjectName(QStringLiteral("TurnLine"));
   turn_line_->setTextFormat(Qt::RichText);
-  turn_line_->setWordWrap(true);
-  column->addWidget(turn_line_);
-  position_ = new QLabel(this);
-  position_->setObjectName(QStringLiteral("PositionLine"));
-  position_->setTextFormat(Qt::PlainText);
-  column->addWidget(position_);
+
+  if (wide) {
+    // The buttons and the speed; the scrub bar with the hidden faces and the
+    // camera; the line being performed.
+    buttons_->addSpacing(8);
+    buttons_->addWidget(speed_label);
+    buttons_->addWidget(speed_);
+    column->addLayout(buttons_);
+    auto* bar = new QHBoxLayout();
+    bar->setSpacing(6);
+    bar->addWidget(scrub_, 1);
+    bar->addWidget(hidden_);
+    bar->addWidget(reset);
+    column->addLayout(bar);
+    column->addWidget(turn_line_);
+  } else {
+    column->addLayout(buttons_);
+    column->addWidget(scrub_);
+    auto* options = new QHBoxLayout();
+    options->setSpacing(4);
+    options->addWidget(speed_label);
+    options->addWidget(speed_);
+    options->addWidget(hidden_);
+    options->addStretch();
+    options->addWidget(reset);
+    column->addLayout(options);
+    turn_line_->setWordWrap(true);
+    column->addWidget(turn_line_);
+    position_ = new QLabel(this);
+    position_->setObjectName(QStringLiteral("PositionLine"));
+    position_->setTextFormat(Qt::PlainText);
+    column->addWidget(position_);
+  }
 
   connect(view_, &CubeView::Changed, this, &CubeStrip::Render);
   Render();
+}
+
+void CubeStrip::AddButton(QWidget* button, int index) {
+  button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  buttons_->insertWidget(index, button, 2);
 }
 
 void CubeStrip::Render() {
@@ -352,7 +380,9 @@ void CubeStrip::Render() {
   rendering_ = false;
   turn_line_->setText(MarkedLine(player.Marked()));
   const std::string place = player.PlaceText();
-  position_->setText(place.empty() ? QString::fromUtf8(kLiveCaption) : Text(place));
+  if (position_ != nullptr) {
+    position_->setText(place.empty() ? QString::fromUtf8(kLiveCaption) : Text(place));
+  }
 }
 
 }  // namespace rq51

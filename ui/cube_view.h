@@ -18,6 +18,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QToolButton;
 class QSlider;
@@ -114,13 +115,23 @@ class CubeStrip : public QWidget {
   Q_OBJECT
 
  public:
-  CubeStrip(CubeView* view, QWidget* parent = nullptr);
+  // kColumn: as narrow as the cube, everything stacked under it. kWide: for
+  // the strip that spans the net and the cube in a solver window, which
+  // brings its own buttons for a line back and on, the live cube, and the
+  // line that says where the cube is (AddButton, the window's labels).
+  enum class Shape { kColumn, kWide };
+  CubeStrip(CubeView* view, QWidget* parent = nullptr, Shape shape = Shape::kColumn);
+
+  // kWide: puts a button of the window into the row of buttons, at `index`
+  // among them.
+  void AddButton(QWidget* button, int index);
 
   // Shows the view's state.
   void Render();
 
  private:
   CubeView* view_;
+  QHBoxLayout* buttons_ = nullptr;
   QToolButton* play_ = nullptr;
   QSlider* scrub_ = nullptr;
   QComboBox* speed_ = nullptr;

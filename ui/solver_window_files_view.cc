@@ -8,7 +8,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -64,9 +64,10 @@ QString DraggedFile(const QMimeData* data) {
 
 QWidget* SolverWindowView::BuildFileButtons() {
   auto* panel = new QWidget(this);
-  auto* row = new QHBoxLayout(panel);
-  row->setContentsMargins(0, 0, 0, 0);
-  row->addStretch();
+  panel->setObjectName(QStringLiteral("FileButtons"));
+  auto* grid = new QGridLayout(panel);
+  grid->setContentsMargins(0, 4, 0, 0);
+  grid->setSpacing(4);
   auto* open = MakeButton(QStringLiteral("OpenSolution"), kOpenCaption, panel);
   connect(open, &QPushButton::clicked, this, [this] { OpenSolution(); });
   auto* save = MakeButton(QStringLiteral("SaveSolution"), kSaveCaption, panel);
@@ -91,11 +92,11 @@ QWidget* SolverWindowView::BuildFileButtons() {
   connect(copy, &QPushButton::clicked, this, [this] {
     QGuiApplication::clipboard()->setText(QString::fromStdString(window_->StandardSolutionText()));
   });
-  row->addWidget(open);
-  row->addWidget(save);
-  row->addWidget(recent);
-  row->addWidget(copy);
-  row->addStretch();
+  // Open and save above, the recent files and the copy below.
+  grid->addWidget(open, 0, 0);
+  grid->addWidget(save, 0, 1);
+  grid->addWidget(recent, 1, 0);
+  grid->addWidget(copy, 1, 1);
 
   auto* open_key = new QShortcut(QKeySequence::Open, this);
   connect(open_key, &QShortcut::activated, this, [this] { OpenSolution(); });

@@ -16,6 +16,7 @@
 #include <QResizeEvent>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QStackedWidget>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -26,11 +27,14 @@
 #include "app/solver_windows.h"
 #include "cube/facelets.h"
 #include "cube/moves.h"
+#include "shortest/reference_solution.h"
 #include "ui/app_setup.h"
 #include "ui/colour_grid.h"
+#include "ui/cube_view.h"
 #include "ui/list_line_delegate.h"
 #include "ui/net_cell_box.h"
 #include "ui/pictures.h"
+#include "ui/reference_line_view.h"
 #include "ui/solver_pictures.h"
 
 namespace rq51 {
@@ -149,7 +153,7 @@ SolverWindowView::SolverWindowView(std::unique_ptr<SolverWindow> window, QWidget
   layout->setVerticalSpacing(8);
   // The colour entry runs down the whole left side; the net, the trial
   // moves and the stage lists share the rest.
-  layout->addWidget(BuildColourEntry(), 0, 0, 2, 1, Qt::AlignTop);
+  layout->addWidget(BuildColourEntry(), 0, 0, 2, 1);
 
   centre_column_ = new QVBoxLayout();
   centre_column_->setSpacing(4);
@@ -157,22 +161,17 @@ SolverWindowView::SolverWindowView(std::unique_ptr<SolverWindow> window, QWidget
   QStringList lines;
   for (std::string_view line : variant.instructions) lines << Text(line);
   label3_->setText(lines.join(QLatin1Char('\n')));
-  centre_column_->addWidget(BuildNet(), 0, Qt::AlignHCenter);
-  auto* net_buttons = new QHBoxLayout();
-  net_buttons->addStretch();
-  if (variant.has_numtuke) {
-    auto* numtuke = MakeButton(QStringLiteral("Numtuke"), QString::fromUtf8(kNumtukeCaption), this);
-    connect(numtuke, &QPushButton::clicked, this, [this] { Act(&SolverWindow::NumtukeClick); });
-    net_buttons->addWidget(numtuke);
-  }
-  if (variant.has_reset) {
-    auto* reset = MakeButton(QStringLiteral("Reset"), QString::fromUtf8(kResetCaption), this);
-    connect(reset, &QPushButton::clicked, this, [this] { Act(&SolverWindow::ResetClick); });
-    net_buttons->addWidget(reset);
-  }
-  net_buttons->addStretch();
-  centre_column_->addLayout(net_buttons);
+  // The net and the 3D cube side by side, the player's controls under both,
+  // then where the cube is and the reference solution.
+  auto* cubes = new QHBoxLayout();
+  cubes->setSpacing(12);
+  cubes->addWidget(BuildNet(), 0, Qt::AlignTop);
+  cubes->addWidget(BuildCubeView(), 1);
+  centre_column_->addLayout(cubes);
   centre_column_->addWidget(BuildPlayback());
+  reference_ = new ReferenceLineView(*window_, this);
+  connect(reference_, &ReferenceLineView::PlayRequested, this, [this] { PlayReference(true); });
+  centre_column_->addWidget(reference_);
   centre_column_->addStretch();
   layout->addLayout(centre_column_, 0, 1);
 
@@ -369,6 +368,7 @@ QWidget* SolverWindowView::BuildColourEntry() {
   file_message_->setWordWrap(true);
   entry_column_->addWidget(file_message_);
   entry_column_->addWidget(BuildExplainButton(panel), 0, Qt::AlignLeft);
+  entry_column_->addWidget(BuildFileButtons());
   if (variant.kind != WindowKind::kCf0) decorations_ = BuildDecorations();
   entry_column_->addStretch();
   return panel;
@@ -471,7 +471,33 @@ QWidget* SolverWindowView::BuildNet() {
     const NetPosition place = NetPositionOf(k);
     net->addWidget(cell, place.row - 1, place.column - 1);
   }
+  // The numbers toggle and Reset stand in the net's empty corners beside
+  // its lowest faces.
+  const WindowVariant& variant = window_->variant();
+  if (variant.has_numtuke) {
+    auto* numtuke =
+        MakeButton(QStringLiteral("Numtuke"), QString::fromUtf8(kNumtukeCaption), panel);
+    connect(numtuke, &QPushButton::clicked, this, [this] { Act(&SolverWindow::NumtukeClick); });
+    net->addWidget(numtuke, 10, 0, 2, 3, Qt::AlignLeft | Qt::AlignBottom);
+  }
+  if (variant.has_reset) {
+    auto* reset = MakeButton(QStringLiteral("Reset"), QString::fromUtf8(kResetCaption), panel);
+    connect(reset, &QPushButton::clicked, this, [this] { Act(&SolverWindow::ResetClick); });
+    net->addWidget(reset, 10, 6, 2, 3, Qt::AlignRight | Qt::AlignBottom);
+  }
   return panel;
+}
+
+QWidget* SolverWindowView::BuildCubeView() {
+  // The method's solution and the reference solution each on a cube of its
+  // own; the reference one is made when it is first played.
+  cube_views_ = new QStackedWidget(this);
+  cube_views_->setObjectName(QStringLiteral("CubeViews"));
+  cube_view_ = new CubeView(*window_, cube_views_);
+  cube_views_->addWidget(cube_view_);
+  connect(cube_view_, &CubeView::NetChanged, this, [this] { Render(); });
+  connect(cube_view_, &CubeView::Changed, this, [this] { RenderPlace(); });
+  return cube_views_;
 }
 
 QWidget* SolverWindowView::BuildTrialPanel() {
@@ -496,7 +522,11 @@ QWidget* SolverWindowView::BuildTrialPanel() {
     button->setAutoExclusive(false);
     connect(button, &QRadioButton::clicked, this, [this, button, move] {
       button->setChecked(false);
-      Act([move](SolverWindow& w) { w.TrialMove(move); });
+      PlayReference(false);
+      window_->TrialMove(move);
+      // The 3D cube performs the turn; the net shows its end at once.
+      cube_view_->TrialMoved(move);
+      Render();
     });
     moves->addWidget(button, base / 3, (base % 3) * 4 + power);
   }
@@ -645,30 +675,34 @@ void SolverWindowView::SetUpList(QListWidget* list, int list_box) {
 // Under the net: stepping through the logged lines, where the net is in the
 // solution, and keeping the solution as a text file.
 QWidget* SolverWindowView::BuildPlayback() {
-  auto* panel = new QWidget(this);
+  strips_ = new QStackedWidget(this);
+  strips_->setObjectName(QStringLiteral("CubeStrips"));
+  auto* panel = new QWidget(strips_);
   auto* column = new QVBoxLayout(panel);
   column->setContentsMargins(0, 0, 0, 0);
-  auto* buttons = new QHBoxLayout();
-  buttons->addStretch();
+  column->setSpacing(3);
+  auto* strip = new CubeStrip(cube_view_, panel, CubeStrip::Shape::kWide);
   auto* previous = MakeButton(QStringLiteral("PrevLine"), QStringLiteral("◀ 前の行"), panel);
   connect(previous, &QPushButton::clicked, this, [this] { BrowseStep(-1); });
   auto* next = MakeButton(QStringLiteral("NextLine"), QStringLiteral("次の行 ▶"), panel);
   connect(next, &QPushButton::clicked, this, [this] { BrowseStep(1); });
   auto* live = MakeButton(QStringLiteral("LiveState"), QStringLiteral("最新の状態"), panel);
   connect(live, &QPushButton::clicked, this, [this] { BrowseLive(); });
-  for (QPushButton* button : {previous, next, live}) buttons->addWidget(button);
-  buttons->addStretch();
-  column->addLayout(buttons);
+  // |◀ ◀ 前の行 ▶ 再生 次の行 ▶ ▶| 最新の状態
+  strip->AddButton(previous, 1);
+  strip->AddButton(next, 3);
+  strip->AddButton(live, 5);
+  column->addWidget(strip);
+  auto* place = new QHBoxLayout();
   playback_ = MakeLabel(QStringLiteral("PlaybackLabel"), QString(), panel);
-  playback_->setAlignment(Qt::AlignHCenter);
-  column->addWidget(playback_);
+  place->addWidget(playback_, 1);
   run_turns_ = MakeLabel(QStringLiteral("RunTurns"), QString(), panel);
-  run_turns_->setAlignment(Qt::AlignHCenter);
-  column->addWidget(run_turns_);
-  column->addWidget(BuildFileButtons());
+  place->addWidget(run_turns_);
+  column->addLayout(place);
+  strips_->addWidget(panel);
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, [this] { BrowseLive(); });
-  return panel;
+  return strips_;
 }
 
 void SolverWindowView::BrowseLine(int list_box, int row) {
@@ -678,11 +712,14 @@ void SolverWindowView::BrowseLine(int list_box, int row) {
 }
 
 void SolverWindowView::BrowseStep(int delta) {
-  window_->BrowseStep(delta);
+  // The 3D cube performs the line's turns; the net follows at its end.
+  PlayReference(false);
+  cube_view_->StepLine(delta);
   Render();
 }
 
 void SolverWindowView::BrowseLive() {
+  PlayReference(false);
   window_->BrowseLive();
   Render();
 }
@@ -733,11 +770,118 @@ void SolverWindowView::Render() {
     list_turns_[n]->setText(QStringLiteral("%1 手").arg(window.ListTurns(n)));
   }
   rendering_ = false;
-  playback_->setText(Text(window.PlaybackText()));
   run_turns_->setText(QStringLiteral("直前の変換：%1 手").arg(window.last_run_turns()));
   RenderEntryAids();
   file_message_->setText(QString::fromStdString(window.file_message()));
   file_message_->setVisible(!window.file_message().empty());
+  // The 3D cube and the reference solution follow what the handler did; a
+  // new entry puts the method's cube back in view.
+  cube_view_->WindowChanged();
+  reference_->WindowChanged();
+  if (reference_window_ != nullptr && reference_->entry() != reference_entry_) {
+    PlayReference(false);
+  }
+  RenderPlace();
+}
+
+void SolverWindowView::RenderPlace() {
+  // While a line is performed, the turn it has got to; at rest, the line.
+  const std::string turning = cube_view_->player().busy() ? cube_view_->player().PlaceText() : "";
+  const std::string place = turning.empty() ? window_->PlaybackText() : turning;
+  playback_->setText(Text(place));
+}
+
+void SolverWindowView::PlayReference(bool on) {
+  if (!on) {
+    if (cube_views_->currentIndex() != 0) {
+      cube_views_->setCurrentIndex(0);
+      strips_->setCurrentIndex(0);
+    }
+    if (reference_window_ != nullptr && reference_->entry() != reference_entry_) {
+      // Its entry is gone: so is its cube.
+      cube_views_->removeWidget(reference_view_);
+      strips_->removeWidget(reference_strip_);
+      delete reference_view_;
+      delete reference_strip_;
+      reference_view_ = nullptr;
+      reference_strip_ = nullptr;
+      reference_window_.reset();
+    }
+    return;
+  }
+  const std::optional<shortest::ReferenceSolution>& solution = reference_->solution();
+  if (!solution || !reference_->entry()) return;
+  if (reference_window_ == nullptr || reference_entry_ != reference_->entry()) {
+    PlayReference(false);
+    reference_entry_ = reference_->entry();
+    // A window of its own holds the entered cube and performs the reference
+    // turns as trial turns, one line each, for the second 3D cube to play.
+    reference_window_ = CreateSolverWindow(window_->kind());
+    for (int k = 1; k <= kFaceletCount; ++k) {
+      const GridCell cell = FaceletGridCell(k);
+      reference_window_->ChooseColour((*reference_entry_)[k]);
+      reference_window_->GridMouseDown(cell.grid, MouseButton::kLeft, {cell.column, cell.row});
+    }
+    reference_window_->ColoringClick();
+    for (const Move move : shortest::ProgramMoves(solution->turns)) {
+      reference_window_->TrialMove(move);
+    }
+    reference_view_ = new CubeView(*reference_window_, cube_views_);
+    reference_view_->setObjectName(QStringLiteral("ReferenceCubeView"));
+    reference_view_->SetHiddenFaces(cube_view_->hidden_faces());
+    cube_views_->addWidget(reference_view_);
+    reference_strip_ = BuildReferenceStrip();
+    strips_->addWidget(reference_strip_);
+  }
+  cube_views_->setCurrentWidget(reference_view_);
+  strips_->setCurrentWidget(reference_strip_);
+  reference_view_->Home();
+  reference_view_->PlayPause();
+}
+
+QWidget* SolverWindowView::BuildReferenceStrip() {
+  auto* panel = new QWidget(strips_);
+  panel->setObjectName(QStringLiteral("ReferenceStrip"));
+  auto* column = new QVBoxLayout(panel);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(3);
+  auto* strip = new CubeStrip(reference_view_, panel, CubeStrip::Shape::kWide);
+  auto* previous = MakeButton(QStringLiteral("ReferencePrev"), QStringLiteral("◀ 前の手"), panel);
+  connect(previous, &QPushButton::clicked, this, [this] { reference_view_->StepLine(-1); });
+  auto* next = MakeButton(QStringLiteral("ReferenceNext"), QStringLiteral("次の手 ▶"), panel);
+  connect(next, &QPushButton::clicked, this, [this] { reference_view_->StepLine(1); });
+  auto* back = MakeButton(QStringLiteral("ReferenceBack"), QStringLiteral("解法に戻る"), panel);
+  connect(back, &QPushButton::clicked, this, [this] { PlayReference(false); });
+  strip->AddButton(previous, 1);
+  strip->AddButton(next, 3);
+  strip->AddButton(back, 5);
+  column->addWidget(strip);
+  auto* place = MakeLabel(QStringLiteral("ReferencePlace"), QString(), panel);
+  column->addWidget(place);
+  const auto show_place = [this, place] {
+    const CubePlayer& player = reference_view_->player();
+    place->setText(QStringLiteral("参考：最短に近い解法 · %1/%2 手")
+                       .arg(player.turn_index())
+                       .arg(player.turn_total()));
+  };
+  connect(reference_view_, &CubeView::Changed, place, show_place);
+  show_place();
+  return panel;
+}
+
+void SolverWindowView::keyPressEvent(QKeyEvent* event) {
+  // Keys no control took: Space plays, ← → step a line, Home and End jump,
+  // Esc goes back to the live cube.
+  if (event->key() == Qt::Key_Escape) {
+    BrowseLive();
+    return;
+  }
+  CubeView* view = cube_views_->currentIndex() == 0 ? cube_view_ : reference_view_;
+  if (view != nullptr && view->HandleKey(event->key())) {
+    if (view == cube_view_) Render();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 }  // namespace rq51

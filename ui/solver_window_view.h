@@ -11,6 +11,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -26,13 +27,17 @@ class QRadioButton;
 class QVBoxLayout;
 class QHBoxLayout;
 class QResizeEvent;
+class QKeyEvent;
+class QStackedWidget;
 class QDragEnterEvent;
 class QDropEvent;
 
 namespace rq51 {
 
 class ColourGrid;
+class CubeView;
 class RecentFiles;
+class ReferenceLineView;
 
 class SolverWindowView : public QWidget {
  public:
@@ -77,6 +82,7 @@ class SolverWindowView : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
@@ -108,6 +114,13 @@ class SolverWindowView : public QWidget {
   QWidget* BuildStageLists();
   QWidget* MakeStageButton(std::string_view name, std::string_view caption);
   QWidget* BuildPlayback();
+  QWidget* BuildCubeView();
+  QWidget* BuildReferenceStrip();
+  // Where the net and the 3D cube are in the solution.
+  void RenderPlace();
+  // Shows the reference solution playing on a cube of its own in the 3D
+  // view (on), or the method's cube again (off).
+  void PlayReference(bool on);
   // A list box: a click or the arrow keys step through the solution, Ctrl+A
   // and Ctrl+C copy its lines.
   void SetUpList(QListWidget* list, int list_box);
@@ -174,6 +187,15 @@ class SolverWindowView : public QWidget {
   QLabel* file_message_ = nullptr;      // FileMessage
   RecentFiles* recent_ = nullptr;
   OpenElsewhere open_elsewhere_;
+  // The 3D cube, its controls and the reference solution.
+  QStackedWidget* cube_views_ = nullptr;
+  QStackedWidget* strips_ = nullptr;
+  CubeView* cube_view_ = nullptr;
+  ReferenceLineView* reference_ = nullptr;
+  std::unique_ptr<SolverWindow> reference_window_;
+  std::optional<StickerColours> reference_entry_;
+  CubeView* reference_view_ = nullptr;
+  QWidget* reference_strip_ = nullptr;
 };
 
 }  // namespace rq51

@@ -160,10 +160,13 @@ void ExpectAllInView(const QWidget* window, const QStringList& names) {
 // Every control of a solver window a user presses or reads to solve a cube.
 QStringList SolverControls(const SolverWindow& window) {
   QStringList names = {
-      "GroupBox1", "Label1",       "Label2",       "ScrambleEdit", "ScrambleBtn",  "Coloring",
-      "Label4",    "Translations", "Label5",       "ListBox4",     "TurnCount4",   "Edit55",
-      "Sikou",     "PrevLine",     "NextLine",     "LiveState",    "SaveSolution", "PlaybackLabel",
-      "RunTurns",  "BitBtn1",      "OpenSolution", "RecentFiles",  "CopyStandard"};
+      "GroupBox1", "Label1", "Label2", "ScrambleEdit", "ScrambleBtn", "Coloring", "Label4",
+      "Translations", "Label5", "ListBox4", "TurnCount4", "Edit55", "Sikou", "PrevLine", "NextLine",
+      "LiveState", "SaveSolution", "PlaybackLabel", "RunTurns", "BitBtn1", "OpenSolution",
+      "RecentFiles", "CopyStandard",
+      // The 3D cube, its controls and the reference solution.
+      "CubeView", "HomeButton", "PlayPause", "EndButton", "ScrubBar", "SpeedBox", "HiddenFaces",
+      "ResetView", "TurnLine", "ReferenceLabel", "ReferenceCopy", "ReferencePlay"};
   for (const ColourInfo& colour : ColourTable()) names << Text(colour.button);
   for (int n = 1; n <= kFaceCount; ++n) names << QStringLiteral("StringGrid%1").arg(n);
   for (int k = 1; k <= kFaceletCount; ++k) names << QStringLiteral("Edit%1").arg(k);
@@ -216,6 +219,9 @@ class WindowFitTest : public QObject {
     window.BrowseStep(1);
     view.Render();
     QCoreApplication::processEvents();
+    // The reference solution's line as it stands once found.
+    auto* reference = view.findChild<QLabel*>(QStringLiteral("ReferenceLabel"));
+    QTRY_VERIFY_WITH_TIMEOUT(reference->text().contains(QStringLiteral("手")), 30000);
     QCOMPARE(view.size(), screen);
     ExpectAllInView(&view, SolverControls(window));
     // The window is as the user left it: no band of it is hidden.
