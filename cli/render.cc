@@ -82,7 +82,7 @@ std::optional<double> Fraction(const std::string& text) {
   return value;
 }
 
-std::optional<RenderRequest> ParseArguments(const std::vector<std::string>& args,
+std::optional<RenderRequest> ParseRenderArguments(const std::vector<std::string>& args,
                                             std::string& error) {
   WindowEntryReader reader;
   std::vector<std::string> presses;
@@ -175,7 +175,7 @@ class StillClock : public PlayerClock {
 
 int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   std::string error;
-  const std::optional<RenderRequest> request = ParseArguments(args, error);
+  const std::optional<RenderRequest> request = ParseRenderArguments(args, error);
   if (!request) {
     err << "rq51-cli render: " << error << '\n';
     return 2;

@@ -45,7 +45,7 @@ struct ShortestRequest {
   int max_length = shortest::kDefaultMaxLength;
 };
 
-std::optional<ShortestRequest> ParseArguments(const std::vector<std::string>& args,
+std::optional<ShortestRequest> ParseShortestArguments(const std::vector<std::string>& args,
                                               std::string& error) {
   ShortestRequest request;
   std::optional<std::string> cube, scramble, max;
@@ -93,7 +93,7 @@ std::optional<ShortestRequest> ParseArguments(const std::vector<std::string>& ar
 
 int RunShortest(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   std::string error;
-  const std::optional<ShortestRequest> request = ParseArguments(args, error);
+  const std::optional<ShortestRequest> request = ParseShortestArguments(args, error);
   if (!request) {
     err << "rq51-cli shortest: " << error << '\n';
     return 2;

@@ -78,7 +78,7 @@ struct SolveRequest {
 };
 
 // Reads the arguments; on a fault writes the message into `error`.
-std::optional<SolveRequest> ParseArguments(const std::vector<std::string>& args,
+std::optional<SolveRequest> ParseSolveArguments(const std::vector<std::string>& args,
                                            std::string& error) {
   std::optional<std::string> window;
   std::optional<std::string> cube;
@@ -267,7 +267,7 @@ void PrintSolverWindow(const SolverWindow& window, std::ostream& out) {
 
 int RunSolve(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   std::string error;
-  const std::optional<SolveRequest> request = ParseArguments(args, error);
+  const std::optional<SolveRequest> request = ParseSolveArguments(args, error);
   if (!request) {
     err << "rq51-cli solve: " << error << '\n';
     return 2;

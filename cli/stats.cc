@@ -106,7 +106,7 @@ struct StatsRequest {
   return {};
 }
 
-std::optional<StatsRequest> ParseArguments(const std::vector<std::string>& args,
+std::optional<StatsRequest> ParseStatsArguments(const std::vector<std::string>& args,
                                            std::string& error) {
   StatsRequest request;
   std::optional<std::string> n, seed, windows, format, plot, threads;
@@ -275,7 +275,7 @@ std::string WriteChart(const stats::RunResult& result, uint64_t seed, const std:
 
 int RunStats(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   std::string error;
-  std::optional<StatsRequest> request = ParseArguments(args, error);
+  std::optional<StatsRequest> request = ParseStatsArguments(args, error);
   if (!request) {
     err << "rq51-cli stats: " << error << '\n';
     return 2;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 #include <vector>
 
 #include "cube/facelets.h"
@@ -12,6 +13,9 @@
 namespace rq51::cf0_test {
 
 using namespace rq51::test;
+
+// The line the corners-first stages log between their steps.
+inline const std::string kSeparator = "    @     ";
 
 template <typename Slot>
 const Slot* FindSlot(const auto& slots, int number) {

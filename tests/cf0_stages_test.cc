@@ -32,7 +32,6 @@ class Cf0StagesTest : public ::testing::Test {
   SolverWindow window_{WindowKind::kCf0, &TheMethod()};
 };
 
-const std::string kSeparator = "    @     ";
 // The turns that never move the reference corner.
 const std::vector<Move> kRightAndMiddleTurns =
     MovesOfText("RxRx2Rx-RyRy2Ry-RzRz2Rz-MxMx2Mx-MyMy2My-MzMz2Mz-");

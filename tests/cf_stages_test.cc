@@ -20,9 +20,8 @@ namespace {
 
 using namespace test;
 using cf0_test::CornersNotSolved;
+using cf0_test::kSeparator;
 using Lines = std::vector<std::string>;
-
-const std::string kSeparator = "    @     ";
 
 Facelets CornerFacelets() {
   Facelets all;

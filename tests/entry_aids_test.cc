@@ -13,6 +13,7 @@
 #include "cube/standard_notation.h"
 #include "tests/faulty_cubes.h"
 #include "tests/test_cubes.h"
+#include "tests/test_names.h"
 
 namespace rq51 {
 namespace {
@@ -27,9 +28,7 @@ class EntryInEveryWindow : public ::testing::TestWithParam<WindowKind> {
   SolverWindow window_ = test::WindowFor(GetParam());
 };
 
-std::string KindName(const ::testing::TestParamInfo<WindowKind>& info) {
-  return std::string(VariantOf(info.param).class_name);
-}
+using test::KindName;
 
 INSTANTIATE_TEST_SUITE_P(SolverWindows, EntryInEveryWindow, ::testing::ValuesIn(AllWindowKinds()),
                          KindName);

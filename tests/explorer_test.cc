@@ -10,16 +10,17 @@
 #include <vector>
 
 #include "cube/moves.h"
+#include "tests/test_cubes.h"
 
 namespace rq51 {
 namespace {
 
-constexpr Rgb kGreen{0, 128, 0};
-constexpr Rgb kFuchsia{255, 0, 255};
-constexpr Rgb kBlue{0, 0, 255};
-constexpr Rgb kRed{255, 0, 0};
-constexpr Rgb kYellow{255, 255, 0};
-constexpr Rgb kWhite{255, 255, 255};
+using test::kBlue;
+using test::kFuchsia;
+using test::kGreen;
+using test::kRed;
+using test::kWhite;
+using test::kYellow;
 
 Move M(const char* name) { return *MoveFromName(name); }
 

@@ -12,6 +12,7 @@
 #include "solvers/steps/first_layer.h"
 #include "solvers/steps/upper_edges.h"
 #include "tests/row_checker.h"
+#include "tests/test_names.h"
 
 namespace rq51 {
 namespace {
@@ -19,7 +20,6 @@ namespace {
 using namespace test;
 using Lines = std::vector<std::string>;
 
-const Facelets kUpperEdgeFacelets = {4, 33, 24, 31, 29, 49, 35, 40};
 
 TEST(LbRowsTest, CrossRowsPlaceTheirEdgeAndMoveNoCentre) {
   ExpectPlacementSteps(steps::UpperCrossRows(), Centres(), {4, 24, 29, 35}, {23, 21, 19, 17});

@@ -13,6 +13,7 @@
 #include "solvers/methods.h"
 #include "tests/row_checker.h"
 #include "tests/test_cubes.h"
+#include "tests/test_names.h"
 
 namespace rq51 {
 namespace {
@@ -26,9 +27,7 @@ class EveryMethod : public ::testing::TestWithParam<const Method*> {
   SolverWindow Window() const { return SolverWindow(method().window, GetParam()); }
 };
 
-std::string MethodName(const ::testing::TestParamInfo<const Method*>& info) {
-  return std::string(VariantOf(info.param->window).short_name);
-}
+using test::MethodName;
 
 INSTANTIATE_TEST_SUITE_P(Registry, EveryMethod, ::testing::ValuesIn(Methods()), MethodName);
 

@@ -68,14 +68,14 @@ TEST(NotationTest, ReadsTheMovePartOfLogLines) {
   }
 }
 
-struct TableRow {
+struct RowWithTurns {
   const char* moves;
   std::vector<std::string_view> lines;
 };
 
 // Rows whose turns are also given move by move: twist rows of two brackets
 // and flip rows whose first line only names the flipped edges.
-const std::vector<TableRow> kTableRows = {
+const std::vector<RowWithTurns> kTableRows = {
     {"Rx3 Ry Rx3 Ry Rx3 Ry Rx Ry3 Rx Ry3 Rx Ry3", {"(Rx-Ry)３乗      A1@-", "(RxRy-)３乗"}},
     {"Ry Rx3 Ry Rx3 Ry Rx3 Ry3 Rx Ry3 Rx Ry3 Rx", {"(RyRx-)３乗      A1@+", "(Ry-Rx)３乗"}},
     {"Ry Rx Ry3 Rx3 Ry Rx Ry3 Rx3 Ry3 Rz3 Ry Rz Ry3 Rz3 Ry Rz",
@@ -105,7 +105,7 @@ const std::vector<TableRow> kTableRows = {
 };
 
 TEST(NotationTest, RowsSpanningLinesPerformEveryLineInTurn) {
-  for (const TableRow& row : kTableRows) {
+  for (const RowWithTurns& row : kTableRows) {
     const MacroReading reading = ReadMacroLines(row.lines);
     EXPECT_EQ(reading.moves, Moves(row.moves)) << row.lines.front();
     EXPECT_EQ(reading.map, MapOfMoves(Moves(row.moves))) << row.lines.front();

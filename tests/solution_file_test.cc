@@ -15,6 +15,7 @@
 #include "shell/solver_window.h"
 #include "solvers/methods.h"
 #include "tests/test_cubes.h"
+#include "tests/test_names.h"
 
 namespace rq51 {
 namespace {
@@ -26,9 +27,7 @@ class SolutionOfEveryMethod : public ::testing::TestWithParam<const Method*> {
   SolverWindow Window() const { return SolverWindow(GetParam()->window, GetParam()); }
 };
 
-std::string MethodName(const ::testing::TestParamInfo<const Method*>& info) {
-  return std::string(VariantOf(info.param->window).short_name);
-}
+using test::MethodName;
 
 INSTANTIATE_TEST_SUITE_P(Registry, SolutionOfEveryMethod, ::testing::ValuesIn(Methods()),
                          MethodName);

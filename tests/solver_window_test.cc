@@ -21,6 +21,7 @@
 #include "cube/moves.h"
 #include "cube/number_text.h"
 #include "tests/test_cubes.h"
+#include "tests/test_names.h"
 
 namespace rq51 {
 namespace {
@@ -34,12 +35,12 @@ using test::Turned;
 
 constexpr std::string_view kJoiner = "・";
 
-constexpr Rgb kGreen{0, 128, 0};
-constexpr Rgb kRed{255, 0, 0};
-constexpr Rgb kBlue{0, 0, 255};
-constexpr Rgb kFuchsia{255, 0, 255};
-constexpr Rgb kYellow{255, 255, 0};
-constexpr Rgb kWhite{255, 255, 255};
+using test::kBlue;
+using test::kFuchsia;
+using test::kGreen;
+using test::kRed;
+using test::kWhite;
+using test::kYellow;
 
 // The CF-0 net colours a sticker by its home face: front, bottom, back, top,
 // left, right.
@@ -107,9 +108,7 @@ class EveryWindow : public ::testing::TestWithParam<WindowKind> {
   bool IsCf0() const { return GetParam() == WindowKind::kCf0; }
 };
 
-std::string KindName(const ::testing::TestParamInfo<WindowKind>& info) {
-  return std::string(VariantOf(info.param).class_name);
-}
+using test::KindName;
 
 INSTANTIATE_TEST_SUITE_P(SolverWindows, EveryWindow, ::testing::ValuesIn(AllWindowKinds()),
                          KindName);

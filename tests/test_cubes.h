@@ -171,4 +171,12 @@ inline bool EnterColours(SolverWindow& window, const Colours& colours) {
   return window.label4() == kArrangementOk;
 }
 
+// The colours the nets paint in.
+inline constexpr Rgb kGreen{0, 128, 0};
+inline constexpr Rgb kRed{255, 0, 0};
+inline constexpr Rgb kBlue{0, 0, 255};
+inline constexpr Rgb kFuchsia{255, 0, 255};
+inline constexpr Rgb kYellow{255, 255, 0};
+inline constexpr Rgb kWhite{255, 255, 255};
+
 }  // namespace rq51::test

@@ -13,6 +13,7 @@
 #include "solvers/steps/upper_edges.h"
 #include "solvers/tkl/tkl_method.h"
 #include "tests/row_checker.h"
+#include "tests/test_names.h"
 
 namespace rq51 {
 namespace {
@@ -20,7 +21,6 @@ namespace {
 using namespace test;
 using Lines = std::vector<std::string>;
 
-const Facelets kUpperEdgeFacelets = {4, 33, 24, 31, 29, 49, 35, 40};
 
 const Stage& Upper2() { return tkl::TheMethod().stages.at(2); }
 const RepeatedPass& Lifting() { return std::get<RepeatedPass>(Upper2().steps.at(0)); }
