@@ -13,6 +13,10 @@ packages=(
   libgtest-dev
   libbenchmark-dev
   fonts-ipafont-gothic
+  # The translations: Qt's lupdate and lrelease, and Qt's own translations of
+  # its dialogs and buttons.
+  qt6-l10n-tools
+  qt6-translations-l10n
   # The tests validate the desktop entry, the AppStream metainfo and the
   # file type of saved solutions.
   desktop-file-utils
