@@ -9,6 +9,7 @@ namespace rq51 {
 namespace {
 
 constexpr std::string_view kTimes = "乗";
+constexpr std::string_view kTimesSign = "\u00D7";  // ×
 
 class Reader {
  public:
@@ -41,8 +42,11 @@ class Reader {
     return move;
   }
 
-  // A full-width digit １..９ followed by "乗"; 0 when there is none.
+  // A repeat count: a full-width digit １..９ followed by "乗", or "×"
+  // followed by a digit 1..9, as the lists show the count in languages other
+  // than Japanese; 0 when there is none.
   int ReadRepeatCount() {
+    if (const int count = ReadTimesCount(); count != 0) return count;
     // Full-width digits are EF BC 91 .. EF BC 99 in UTF-8.
     if (pos_ + 3 + kTimes.size() > text_.size()) return 0;
     const auto b0 = static_cast<unsigned char>(text_[pos_]);
@@ -52,6 +56,16 @@ class Reader {
     if (text_.substr(pos_ + 3, kTimes.size()) != kTimes) return 0;
     pos_ += 3 + kTimes.size();
     return b2 - 0x90;
+  }
+
+  // "×" and a digit 1..9; 0 when there is none.
+  int ReadTimesCount() {
+    if (pos_ + kTimesSign.size() + 1 > text_.size()) return 0;
+    if (text_.substr(pos_, kTimesSign.size()) != kTimesSign) return 0;
+    const char digit = text_[pos_ + kTimesSign.size()];
+    if (digit < '1' || digit > '9') return 0;
+    pos_ += kTimesSign.size() + 1;
+    return digit - '0';
   }
 
   // Appends the move at the current place; false when there is none.

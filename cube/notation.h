@@ -3,7 +3,9 @@
 // A text starts with its move part: move names ("Rx", "Ry2", "Lz-"), blanks
 // that only align, line breaks, comments from "//" to the end of their line,
 // and brackets "( ... )" of moves, each either followed by a full-width
-// repeat count and "乗" ("(Rx-RyLz)５乗": five times) or performed once.
+// repeat count and "乗" ("(Rx-RyLz)５乗": five times), or by "×" and a
+// count ("(Rx-RyLz)×5", as the lists show it in other languages), or
+// performed once.
 // Whatever follows the move part (a label such as "A1<->A3", "4<-49",
 // "C5→C41" or "cross4･24") is not performed; the reader stops in front of it
 // and says where.

@@ -1,39 +1,107 @@
 #include "shell/shown_line.h"
 
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
 #include "cube/translation.h"
 
 namespace rq51 {
 
 namespace {
 
+constexpr char kContext[] = "Log";
 constexpr std::string_view kTimes = "乗";
 
-// "２乗" .. "９乗" (a full-width digit, EF BC 91 .. EF BC 99 in UTF-8, and
-// "乗") as "×2" .. "×9".
-std::string RepetitionsAsTimes(std::string_view line) {
-  std::string shown;
-  shown.reserve(line.size());
-  for (size_t i = 0; i < line.size();) {
-    const bool digit = i + 3 <= line.size() && static_cast<unsigned char>(line[i]) == 0xEF &&
-                       static_cast<unsigned char>(line[i + 1]) == 0xBC &&
-                       static_cast<unsigned char>(line[i + 2]) >= 0x91 &&
-                       static_cast<unsigned char>(line[i + 2]) <= 0x99;
-    if (digit && line.substr(i + 3, kTimes.size()) == kTimes) {
-      shown += "×";
-      shown += static_cast<char>('0' + static_cast<unsigned char>(line[i + 2]) - 0x90);
-      i += 3 + kTimes.size();
-      continue;
-    }
-    shown += line[i++];
-  }
-  return shown;
+// The words the methods write into their lists besides move text and piece
+// names: the status lines of the code-keyed steps, and the note on the
+// turning over that playback shows. Each is replaced as a whole by its
+// translation; a phrase that another one begins with is tried after it.
+const std::vector<std::string_view>& Phrases() {
+  static const std::vector<std::string_view> phrases = [] {
+    std::vector<std::string_view> all = {
+        RQ51_TR_NOOP("Log", "ｺｰﾅｰ･ｷｭｰﾌﾞ同士の移動無し"),
+        RQ51_TR_NOOP("Log", "ｺｰﾅｰ･ｷｭｰﾌﾞ同士の移動"),
+        RQ51_TR_NOOP("Log", "ｺｰﾅｰ･ｷｭｰﾌﾞ内の移動無し"),
+        RQ51_TR_NOOP("Log", "ｺｰﾅｰ･ｷｭｰﾌﾞ内の移動"),
+        RQ51_TR_NOOP("Log", "ｴｯｼﾞ･ｷｭｰﾌﾞ同士の移動無し"),
+        RQ51_TR_NOOP("Log", "ｴｯｼﾞ･ｷｭｰﾌﾞ同士の移動"),
+        RQ51_TR_NOOP("Log", "ｴｯｼﾞ･ｷｭｰﾌﾞ内の移動無し"),
+        RQ51_TR_NOOP("Log", "ｴｯｼﾞ･ｷｭｰﾌﾞ内の移動"),
+        RQ51_TR_NOOP("Log", "ｴｯｼﾞ･ｷｭｰﾌﾞの入替無し"),
+        RQ51_TR_NOOP("Log", "ｴｯｼﾞ･ｷｭｰﾌﾞの入替"),
+        RQ51_TR_NOOP("Log", "：ここでキューブを上下反転"),
+    };
+    std::stable_sort(all.begin(), all.end(),
+                     [](std::string_view a, std::string_view b) { return a.size() > b.size(); });
+    return all;
+  }();
+  return phrases;
+}
+
+// Japanese punctuation that joins or separates words and numbers ("cross4･24")
+// and reads the same in every other language.
+struct Punctuation {
+  std::string_view japanese;
+  std::string_view shown;
+};
+constexpr Punctuation kPunctuation[] = {
+    {"\uFF65", "\u00B7"},  // half-width katakana middle dot
+    {"\u30FB", "\u00B7"},  // katakana middle dot
+    {"\uFF1A", ": "},      // full-width colon
+    {"\uFF0E", ". "},      // full-width full stop
+    {"\u3000", "  "},      // ideographic space, as wide as two blanks
+};
+
+// The full-width digit "１" .. "９" (EF BC 91 .. EF BC 99 in UTF-8) at `i`
+// followed by "乗", as its value; 0 when there is none.
+int RepetitionAt(std::string_view line, size_t i) {
+  if (i + 3 + kTimes.size() > line.size()) return 0;
+  const auto b0 = static_cast<unsigned char>(line[i]);
+  const auto b1 = static_cast<unsigned char>(line[i + 1]);
+  const auto b2 = static_cast<unsigned char>(line[i + 2]);
+  if (b0 != 0xEF || b1 != 0xBC || b2 < 0x91 || b2 > 0x99) return 0;
+  if (line.substr(i + 3, kTimes.size()) != kTimes) return 0;
+  return b2 - 0x90;
+}
+
+// Whether `line` holds `word` at byte `i`.
+bool HoldsAt(std::string_view line, size_t i, std::string_view word) {
+  return line.substr(i, word.size()) == word;
 }
 
 }  // namespace
 
 std::string ShownLine(std::string_view line) {
   if (SpeakingJapanese()) return std::string(line);
-  return RepetitionsAsTimes(line);
+  std::string shown;
+  shown.reserve(line.size());
+  size_t i = 0;
+  while (i < line.size()) {
+    if (const int times = RepetitionAt(line, i); times != 0) {
+      shown += "\u00D7";
+      shown += static_cast<char>('0' + times);
+      i += 3 + kTimes.size();
+      continue;
+    }
+    const auto phrase = std::find_if(Phrases().begin(), Phrases().end(),
+                                     [&](std::string_view p) { return HoldsAt(line, i, p); });
+    if (phrase != Phrases().end()) {
+      shown += Tr(kContext, phrase->data());
+      i += phrase->size();
+      continue;
+    }
+    const auto mark =
+        std::find_if(std::begin(kPunctuation), std::end(kPunctuation),
+                     [&](const Punctuation& p) { return HoldsAt(line, i, p.japanese); });
+    if (mark != std::end(kPunctuation)) {
+      shown += mark->shown;
+      i += mark->japanese.size();
+      continue;
+    }
+    shown += line[i++];
+  }
+  return shown;
 }
 
 }  // namespace rq51

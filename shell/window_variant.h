@@ -10,6 +10,11 @@ namespace rq51 {
 
 enum class WindowKind { kCf0, kCf, kLb, kTkc, kTkl };
 
+// The texts are Japanese, as the window shows them in Japanese; in another
+// language they are shown through Tr(context, text) (cube/translation.h):
+// `label1`, `label2`, `label5` and `sikou_caption` in the context
+// "SolverWindow", the `instructions` lines in the context "Instructions".
+// The names and `title` are not translated.
 struct WindowVariant {
   WindowKind kind;
   std::string_view short_name;  // "cf0", "cf", "lb", "tkc", "tkl"

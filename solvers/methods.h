@@ -1,4 +1,7 @@
-// Every solving method the program teaches, one line each.
+// Every solving method the program teaches, one line each. The captions of
+// the stages and of the one-shot button are Japanese; in another language
+// they are shown through Tr("SolverWindow", caption) (cube/translation.h).
+// The lines the stages log are shown through ShownLine (shell/shown_line.h).
 #pragma once
 
 #include <vector>

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cube/standard_notation.h"
 #include "tests/test_cubes.h"
 
 namespace rq51 {
@@ -129,6 +130,40 @@ TEST(NotationTest, BracketCountsAndSuffixes) {
   EXPECT_EQ(ReadMacroText("").stop, 0u);
   EXPECT_EQ(ReadMacroText("   ").stop, 3u);
   EXPECT_TRUE(ReadMacroText("   ").map.IsIdentity());
+}
+
+// "×" and a digit, as the lists show a count in other languages, counts as
+// the full-width digit and "乗" do, for the log reader and for the reader of
+// typed and opened turn sequences; anything else after "×" is no count.
+TEST(NotationTest, TimesSignAndDigitCountAsTheFullWidthCount) {
+  const std::string bracket = "(Rx-Ry)";
+  const std::string times_sign = "×";
+  const std::string times = std::string("５乗").substr(3);
+  for (int d = 1; d <= 9; ++d) {
+    const std::string full_width = "\xEF\xBC" + std::string(1, static_cast<char>(0x90 + d));
+    const std::string ascii(1, static_cast<char>('0' + d));
+    for (const std::string tail : {"", "  A1<->A3", "Lz2", "7"}) {
+      const std::string japanese = bracket + full_width + times + tail;
+      const std::string english = bracket + times_sign + ascii + tail;
+      const MacroReading j = ReadMacroText(japanese);
+      const MacroReading e = ReadMacroText(english);
+      EXPECT_EQ(e.moves, j.moves) << english;
+      EXPECT_EQ(english.substr(e.stop), japanese.substr(j.stop)) << english;
+      EXPECT_EQ(j.moves.size(), 2u * d + (tail == "Lz2" ? 1 : 0)) << japanese;
+      const TurnSequence typed = ReadTurnSequence(english);
+      EXPECT_EQ(typed.read, ReadTurnSequence(japanese).read) << english;
+      EXPECT_EQ(typed.moves, ReadTurnSequence(japanese).moves) << english;
+    }
+  }
+  // The bracket is performed once and the reader stops at the sign.
+  for (const std::string& not_a_count :
+       {times_sign, times_sign + "0", times_sign + "a", times_sign + " 2",
+        times_sign + "\xEF\xBC\x95", times_sign.substr(0, 1), std::string("x2")}) {
+    const MacroReading reading = ReadMacroText(bracket + not_a_count);
+    EXPECT_EQ(reading.moves, Moves("Rx3 Ry")) << not_a_count;
+    EXPECT_EQ(reading.stop, bracket.size()) << not_a_count;
+    EXPECT_FALSE(reading.malformed) << not_a_count;
+  }
 }
 
 struct Malformed {

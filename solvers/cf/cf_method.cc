@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "cube/translation.h"
 #include "solvers/cf/cf_rows.h"
 #include "solvers/steps/slot_keys.h"
 
@@ -49,11 +50,14 @@ Method Build() {
   return Method{
       WindowKind::kCf,
       {
-          Stage{"CC", "②．ｺｰﾅｰ・ｷｭｰﾌﾞの変換", 1, CornerSteps()},
-          Stage{"EC", "③．ｴｯｼﾞｷｭｰﾌﾞの変換", 2, EdgeSteps()},
-          Stage{"SC", "④．ｾﾝﾀｰｷｭｰﾌﾞの変換", 3, {Keyed(steps::CentreArrangementKey, CentreRows())}},
+          Stage{"CC", RQ51_TR_NOOP("SolverWindow", "②．ｺｰﾅｰ・ｷｭｰﾌﾞの変換"), 1, CornerSteps()},
+          Stage{"EC", RQ51_TR_NOOP("SolverWindow", "③．ｴｯｼﾞｷｭｰﾌﾞの変換"), 2, EdgeSteps()},
+          Stage{"SC",
+                RQ51_TR_NOOP("SolverWindow", "④．ｾﾝﾀｰｷｭｰﾌﾞの変換"),
+                3,
+                {Keyed(steps::CentreArrangementKey, CentreRows())}},
       },
-      "⑤．一括変換"};
+      RQ51_TR_NOOP("SolverWindow", "⑤．一括変換")};
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <string_view>
 #include <utility>
 
+#include "cube/translation.h"
 #include "solvers/cf0/cf0_rows.h"
 #include "solvers/steps/slot_keys.h"
 
@@ -29,15 +30,15 @@ Method Build() {
   return Method{
       WindowKind::kCf0,
       {
-          Stage{"CC", "②．ｺｰﾅｰ・ｷｭｰﾌﾞの変換", 1, std::move(corners)},
-          Stage{"EC", "③．ｴｯｼﾞｷｭｰﾌﾞの変換", 2,
+          Stage{"CC", RQ51_TR_NOOP("SolverWindow", "②．ｺｰﾅｰ・ｷｭｰﾌﾞの変換"), 1, std::move(corners)},
+          Stage{"EC", RQ51_TR_NOOP("SolverWindow", "③．ｴｯｼﾞｷｭｰﾌﾞの変換"), 2,
                 PlaceThenTurn(EdgePlacementSteps(), EdgeFlipSteps())},
           Stage{"SC",
-                "④．ｾﾝﾀｰｷｭｰﾌﾞの変換",
+                RQ51_TR_NOOP("SolverWindow", "④．ｾﾝﾀｰｷｭｰﾌﾞの変換"),
                 3,
                 {Phase{steps::CentreArrangementKey, StageTable(CentreRows()), {}, std::nullopt}}},
       },
-      "⑤．一括変換"};
+      RQ51_TR_NOOP("SolverWindow", "⑤．一括変換")};
 }
 
 }  // namespace

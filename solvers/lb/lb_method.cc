@@ -1,5 +1,6 @@
 #include "solvers/lb/lb_method.h"
 
+#include "cube/translation.h"
 #include "solvers/lb/lb_rows.h"
 #include "solvers/steps/corner_steps.h"
 #include "solvers/steps/first_layer.h"
@@ -16,21 +17,26 @@ const std::vector<int> kEvenEdgeArrangements = {1032, 2301, 3210, 231,  312, 120
                                                 1320, 2130, 2013, 3102, 3021};
 
 Method Build() {
-  return Method{
-      WindowKind::kLb,
-      {
-          Stage{"CROSS", "②．上CROSS", 1, steps::PlacementSteps(steps::UpperCrossRows())},
-          Stage{"F2C", "③．F2C", 2, steps::PlacementSteps(steps::UpperCornerRows())},
-          steps::TurnOverStage("④．上下反転持ち替え"),
-          Stage{"F2M", "⑤．F2M", 3, steps::PlacementSteps(MiddleLayerRows())},
-          Stage{"OL",
-                "⑥．OL",
-                5,
-                {steps::CrossFlipPhase(), steps::CornerArrangementPhase(),
-                 steps::CornerTwistPhase()}},
-          Stage{"PL", "⑦．PL", 6, {steps::UpperEdgeArrangementPhase(kEvenEdgeArrangements)}},
-      },
-      "⑧．一括変換"};
+  return Method{WindowKind::kLb,
+                {
+                    Stage{"CROSS", RQ51_TR_NOOP("SolverWindow", "②．上CROSS"), 1,
+                          steps::PlacementSteps(steps::UpperCrossRows())},
+                    Stage{"F2C", RQ51_TR_NOOP("SolverWindow", "③．F2C"), 2,
+                          steps::PlacementSteps(steps::UpperCornerRows())},
+                    steps::TurnOverStage(RQ51_TR_NOOP("SolverWindow", "④．上下反転持ち替え")),
+                    Stage{"F2M", RQ51_TR_NOOP("SolverWindow", "⑤．F2M"), 3,
+                          steps::PlacementSteps(MiddleLayerRows())},
+                    Stage{"OL",
+                          RQ51_TR_NOOP("SolverWindow", "⑥．OL"),
+                          5,
+                          {steps::CrossFlipPhase(), steps::CornerArrangementPhase(),
+                           steps::CornerTwistPhase()}},
+                    Stage{"PL",
+                          RQ51_TR_NOOP("SolverWindow", "⑦．PL"),
+                          6,
+                          {steps::UpperEdgeArrangementPhase(kEvenEdgeArrangements)}},
+                },
+                RQ51_TR_NOOP("SolverWindow", "⑧．一括変換")};
 }
 
 }  // namespace

@@ -25,6 +25,8 @@ int CornerTwistCode(const StateTable& table);
 inline constexpr int kCornersInPlace = 132;
 inline constexpr int kCornersUntwisted = 0;
 
+// Status lines, logged in Japanese; ShownLine (shell/shown_line.h) shows
+// them in the language of the moment.
 inline constexpr std::string_view kCornerArrangementSettled = "ｺｰﾅｰ･ｷｭｰﾌﾞ同士の移動無し";
 inline constexpr std::string_view kCornerArrangementMoved = "ｺｰﾅｰ･ｷｭｰﾌﾞ同士の移動";
 inline constexpr std::string_view kCornerTwistSettled = "ｺｰﾅｰ･ｷｭｰﾌﾞ内の移動無し";

@@ -1,5 +1,7 @@
 #include "solvers/steps/middle_layer.h"
 
+#include "cube/translation.h"
+
 namespace rq51::steps {
 namespace {
 
@@ -24,7 +26,7 @@ int MiddleFlipCode(const StateTable& table) {
 
 Stage MiddleStage() {
   return Stage{"Middle",
-               "⑤．中段",
+               RQ51_TR_NOOP("SolverWindow", "⑤．中段"),
                3,
                {CodePhase(MiddleArrangementCode, StageTable(MiddleArrangementRows()),
                           {kMiddleInPlace, kMiddleArrangementSettled, kMiddleArrangementMoved}),

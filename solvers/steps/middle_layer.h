@@ -20,6 +20,8 @@ int MiddleFlipCode(const StateTable& table);
 inline constexpr int kMiddleInPlace = 123;
 inline constexpr int kMiddleUnflipped = 0;
 
+// Status lines, logged in Japanese; ShownLine (shell/shown_line.h) shows
+// them in the language of the moment.
 inline constexpr std::string_view kMiddleArrangementSettled = "ｴｯｼﾞ･ｷｭｰﾌﾞ同士の移動無し";
 inline constexpr std::string_view kMiddleArrangementMoved = "ｴｯｼﾞ･ｷｭｰﾌﾞ同士の移動";
 inline constexpr std::string_view kMiddleFlipSettled = "ｴｯｼﾞ･ｷｭｰﾌﾞ内の移動無し";

@@ -22,6 +22,8 @@ int CrossFlipCode(const StateTable& table);
 int UpperEdgeArrangementCode(const StateTable& table);
 
 inline constexpr int kUpperEdgesInPlace = 123;
+// Status lines, logged in Japanese; ShownLine (shell/shown_line.h) shows
+// them in the language of the moment.
 inline constexpr std::string_view kUpperEdgesSettled = "ｴｯｼﾞ･ｷｭｰﾌﾞの入替無し";
 inline constexpr std::string_view kUpperEdgesMoved = "ｴｯｼﾞ･ｷｭｰﾌﾞの入替";
 

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "cube/translation.h"
 #include "solvers/steps/corner_steps.h"
 #include "solvers/steps/middle_layer.h"
 #include "solvers/steps/second_face_edges.h"
@@ -23,14 +24,16 @@ Method Build() {
   }
   for (Step& step : steps::PlacementSteps(centres)) second.push_back(std::move(step));
 
-  return Method{WindowKind::kTkc,
-                {
-                    Stage{"Upper1", "②．上一面", 1, steps::PlacementSteps(upper)},
-                    steps::TurnOverStage("③．上下反転持ち替え"),
-                    Stage{"Upper2", "④．上一面その２", 2, std::move(second)},
-                    steps::MiddleStage(),
-                },
-                "⑥．一括変換"};
+  return Method{
+      WindowKind::kTkc,
+      {
+          Stage{"Upper1", RQ51_TR_NOOP("SolverWindow", "②．上一面"), 1,
+                steps::PlacementSteps(upper)},
+          steps::TurnOverStage(RQ51_TR_NOOP("SolverWindow", "③．上下反転持ち替え")),
+          Stage{"Upper2", RQ51_TR_NOOP("SolverWindow", "④．上一面その２"), 2, std::move(second)},
+          steps::MiddleStage(),
+      },
+      RQ51_TR_NOOP("SolverWindow", "⑥．一括変換")};
 }
 
 }  // namespace

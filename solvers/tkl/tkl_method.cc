@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "cube/translation.h"
 #include "solvers/steps/corner_steps.h"
 #include "solvers/steps/first_layer.h"
 #include "solvers/steps/middle_layer.h"
@@ -46,17 +47,17 @@ Method Build() {
     upper.push_back(std::move(step));
   return Method{WindowKind::kTkl,
                 {
-                    Stage{"Upper1", "②．上一面", 1, std::move(upper)},
-                    steps::TurnOverStage("③．上下反転持ち替え"),
+                    Stage{"Upper1", RQ51_TR_NOOP("SolverWindow", "②．上一面"), 1, std::move(upper)},
+                    steps::TurnOverStage(RQ51_TR_NOOP("SolverWindow", "③．上下反転持ち替え")),
                     Stage{"Upper2",
-                          "④．上一面その２",
+                          RQ51_TR_NOOP("SolverWindow", "④．上一面その２"),
                           2,
                           {LiftingPasses(), OddCrossFlipPhase(), steps::CrossFlipPhase(),
                            steps::CornerArrangementPhase(), steps::CornerTwistPhase(),
                            steps::UpperEdgeArrangementPhase()}},
                     steps::MiddleStage(),
                 },
-                "⑥．一括変換"};
+                RQ51_TR_NOOP("SolverWindow", "⑥．一括変換")};
 }
 
 }  // namespace
