@@ -1,5 +1,6 @@
-// rq51-screenshots OUTDIR: renders each window of the program on Qt's
-// offscreen platform and saves it as a PNG file in OUTDIR.
+// rq51-screenshots [--lang CODE] OUTDIR: renders each window of the program
+// on Qt's offscreen platform, in Japanese or in the language CODE, and saves
+// it as a PNG file in OUTDIR.
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <vector>
 
@@ -16,6 +18,7 @@
 #include "shell/cube_player.h"
 #include "ui/app_setup.h"
 #include "ui/cube_view.h"
+#include "ui/language.h"
 #include "ui/solver_window_view.h"
 #include "ui/window_set.h"
 
@@ -194,17 +197,23 @@ bool TakeShot(rq51::WindowSet& windows, const Shot& shot, const QDir& out_dir) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: rq51-screenshots OUTDIR\n");
+  const bool language_given = argc == 4 && std::strcmp(argv[1], "--lang") == 0;
+  if (argc != 2 && !language_given) {
+    std::fprintf(stderr, "usage: rq51-screenshots [--lang CODE] OUTDIR\n");
     return 2;
   }
+  const char* out_name = argv[argc - 1];
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   rq51::SetUpApplicationFont();
+  if (language_given && !rq51::UseLanguage(QString::fromLocal8Bit(argv[2]))) {
+    std::fprintf(stderr, "unknown language %s\n", argv[2]);
+    return 2;
+  }
 
-  const QDir out_dir(QString::fromLocal8Bit(argv[1]));
+  const QDir out_dir(QString::fromLocal8Bit(out_name));
   if (!QDir().mkpath(out_dir.path())) {
-    std::fprintf(stderr, "cannot create %s\n", argv[1]);
+    std::fprintf(stderr, "cannot create %s\n", out_name);
     return 1;
   }
   rq51::WindowSet windows;

@@ -2,6 +2,114 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>Explorer</name>
+    <message>
+        <source>演算</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>番号付け</source>
+        <translation>Numbering</translation>
+    </message>
+    <message>
+        <source>閉じる(&amp;C)</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>(a，b，c)は</source>
+        <translation>(a, b, c) is a</translation>
+    </message>
+    <message>
+        <source>巡回置換を表す。</source>
+        <translation>cycle: what is</translation>
+    </message>
+    <message>
+        <source>つまり</source>
+        <translation>at place a</translation>
+    </message>
+    <message>
+        <source>   a はｂの位置に</source>
+        <translation>   goes to b,</translation>
+    </message>
+    <message>
+        <source>   b はcの位置に</source>
+        <translation>   b to c,</translation>
+    </message>
+    <message>
+        <source>   c はaの位置に</source>
+        <translation>   c to a</translation>
+    </message>
+    <message>
+        <source>移動する。</source>
+        <translation>in one go.</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>解法を保存…</source>
+        <translation>Save solution…</translation>
+    </message>
+    <message>
+        <source>解法を開く…</source>
+        <translation>Open solution…</translation>
+    </message>
+    <message>
+        <source>最近のファイル</source>
+        <translation>Recent files</translation>
+    </message>
+    <message>
+        <source>標準記法でコピー</source>
+        <translation>Copy (standard)</translation>
+    </message>
+    <message>
+        <source>解法を保存</source>
+        <translation>Save solution</translation>
+    </message>
+    <message>
+        <source>解法を開く</source>
+        <translation>Open solution</translation>
+    </message>
+    <message>
+        <source>RQ51 の解法 (*.rq51);;テキスト (*.txt);;すべてのファイル (*)</source>
+        <translation>RQ51 solutions (*.rq51);;Text (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>RQ51 の解法・手順・色 (*.rq51 *.txt);;すべてのファイル (*)</source>
+        <translation>RQ51 solutions, sequences, colours (*.rq51 *.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>（まだありません）</source>
+        <translation>(none yet)</translation>
+    </message>
+    <message>
+        <source>選んだ行をコピー</source>
+        <translation>Copy selected lines</translation>
+    </message>
+    <message>
+        <source>選んだ行を標準記法でコピー</source>
+        <translation>Copy selected lines in standard notation</translation>
+    </message>
+    <message>
+        <source>この一覧を標準記法でコピー</source>
+        <translation>Copy this list in standard notation</translation>
+    </message>
+    <message>
+        <source>解法を保存できませんでした。
+</source>
+        <translation>The solution could not be saved.
+</translation>
+    </message>
+    <message>
+        <source>%1 に書き込めません（%2）。</source>
+        <translation>Cannot write to %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 を開けません（%2）。</source>
+        <translation>Cannot open %1 (%2).</translation>
+    </message>
+</context>
+<context>
     <name>Instructions</name>
     <message>
         <source>ルービック・キューブ解法プログラムCF-0</source>
@@ -223,6 +331,211 @@
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>閉じる(&amp;C)</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>１．（置換群としての）変換</source>
+        <translation>1. Turns as permutations</translation>
+    </message>
+    <message>
+        <source>２．解法CF…基本操作編</source>
+        <translation>2. Method CF: the basics</translation>
+    </message>
+    <message>
+        <source>３．解法CF</source>
+        <translation>3. Method CF</translation>
+    </message>
+    <message>
+        <source>４．解法LB</source>
+        <translation>4. Method LB</translation>
+    </message>
+    <message>
+        <source>５．解法TK-C</source>
+        <translation>5. Method TK-C</translation>
+    </message>
+    <message>
+        <source>６．解法TK-L</source>
+        <translation>6. Method TK-L</translation>
+    </message>
+    <message>
+        <source>ｺｰﾅｰ･ｷｭｰﾌﾞ</source>
+        <translation>Corner cubies</translation>
+    </message>
+    <message>
+        <source>３つで一組のコーナーが８つ</source>
+        <translation>8 corners, 3 stickers each</translation>
+    </message>
+    <message>
+        <source>8!×3の7乗</source>
+        <translation>8! × 3^7</translation>
+    </message>
+    <message>
+        <source>一組だけの循環は不可能</source>
+        <translation>no lone twist or flip</translation>
+    </message>
+    <message>
+        <source>ｴｯｼﾞ・ｷｭｰﾌﾞ</source>
+        <translation>Edge cubies</translation>
+    </message>
+    <message>
+        <source>２つで一組のエッジが１２個</source>
+        <translation>12 edges, 2 stickers each</translation>
+    </message>
+    <message>
+        <source>12!×2の11乗</source>
+        <translation>12! × 2^11</translation>
+    </message>
+    <message>
+        <source>ｾﾝﾀｰ・ｷｭｰﾌﾞ</source>
+        <translation>Centre cubies</translation>
+    </message>
+    <message>
+        <source>向かい合うエッジは組で３つ</source>
+        <translation>opposite ones: 3 pairs</translation>
+    </message>
+    <message>
+        <source>(3×2)×2</source>
+        <translation>(3×2)×2</translation>
+    </message>
+    <message>
+        <source>考えられる配置は</source>
+        <translation>Possible arrangements:</translation>
+    </message>
+    <message>
+        <source>43,252,003,274,489,856,000 通り。</source>
+        <translation>43,252,003,274,489,856,000.</translation>
+    </message>
+    <message>
+        <source>(4,325京2,003兆2,744億8,985万6千)</source>
+        <translation>(about 43 quintillion)</translation>
+    </message>
+    <message>
+        <source>RQ51 ルービック・キューブ解法プログラム試論</source>
+        <translation>RQ51 An Essay on Programs That Solve the Cube</translation>
+    </message>
+</context>
+<context>
+    <name>Playback</name>
+    <message>
+        <source>◀ 前の行</source>
+        <translation>◀ Previous line</translation>
+    </message>
+    <message>
+        <source>次の行 ▶</source>
+        <translation>Next line ▶</translation>
+    </message>
+    <message>
+        <source>最新の状態</source>
+        <translation>Latest state</translation>
+    </message>
+    <message>
+        <source>&#x3000;（%1回中%2回目）</source>
+        <translation> (repeat %2 of %1)</translation>
+    </message>
+    <message>
+        <source>ドラッグで向きを変える。ダブルクリックで元の向き</source>
+        <translation>Drag to turn the view; double-click to set it back</translation>
+    </message>
+    <message>
+        <source>入力されたキューブ (Home)</source>
+        <translation>The entered cube (Home)</translation>
+    </message>
+    <message>
+        <source>最後まで再生／一時停止 (Space)</source>
+        <translation>Play to the end / pause (Space)</translation>
+    </message>
+    <message>
+        <source>最後の行 (End)</source>
+        <translation>The last line (End)</translation>
+    </message>
+    <message>
+        <source>何手目のキューブを見るか</source>
+        <translation>The cube after this many turns</translation>
+    </message>
+    <message>
+        <source>速さ</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>裏側も表示</source>
+        <translation>Hidden faces</translation>
+    </message>
+    <message>
+        <source>後ろ・下・左の面を反対側から見た小さなキューブで表示</source>
+        <translation>Shows the back, bottom and left faces on small cubes seen from the other side</translation>
+    </message>
+    <message>
+        <source>視点を戻す</source>
+        <translation>Reset view</translation>
+    </message>
+    <message>
+        <source>元の向き（ダブルクリックでも）</source>
+        <translation>The first view (or double-click)</translation>
+    </message>
+    <message>
+        <source>❚❚ 停止</source>
+        <translation>❚❚ Pause</translation>
+    </message>
+    <message>
+        <source>▶ 再生</source>
+        <translation>▶ Play</translation>
+    </message>
+    <message>
+        <source>◀ 前の手</source>
+        <translation>◀ Previous turn</translation>
+    </message>
+    <message>
+        <source>次の手 ▶</source>
+        <translation>Next turn ▶</translation>
+    </message>
+    <message>
+        <source>解法に戻る</source>
+        <translation>Back to solution</translation>
+    </message>
+</context>
+<context>
+    <name>Reference</name>
+    <message>
+        <source>参考：最短に近い解法&#x3000;%1 手</source>
+        <translation>Near-shortest solution: %1 turns</translation>
+    </message>
+    <message>
+        <source>参考：最短に近い解法を計算中…</source>
+        <translation>Near-shortest solution: searching…</translation>
+    </message>
+    <message>
+        <source>（探索の上限で打ち切り）</source>
+        <translation> (search limit reached)</translation>
+    </message>
+    <message>
+        <source>参考：最短に近い解法は探索の上限までに見つかりませんでした</source>
+        <translation>Near-shortest solution: none found within the search limit</translation>
+    </message>
+    <message>
+        <source>参考解法をコピー</source>
+        <translation>Copy reference</translation>
+    </message>
+    <message>
+        <source>標準記法（R U2 F&apos; …）でクリップボードへ</source>
+        <translation>To the clipboard in standard notation (R U2 F&apos; …)</translation>
+    </message>
+    <message>
+        <source>3Dで再生</source>
+        <translation>Play in 3D</translation>
+    </message>
+    <message>
+        <source>入力されたキューブから参考解法を3Dキューブで再生</source>
+        <translation>Plays the reference solution on the 3D cube from the entered cube</translation>
+    </message>
+    <message>
+        <source>参考：最短に近い解法 · %1/%2 手</source>
+        <translation>Near-shortest solution · turn %1/%2</translation>
+    </message>
+</context>
+<context>
     <name>SolverWindow</name>
     <message>
         <source>表面</source>
@@ -319,6 +632,82 @@
     <message>
         <source>⑥．一括変換</source>
         <translation>⑥ Solve all</translation>
+    </message>
+    <message>
+        <source>前面</source>
+        <translation>Front</translation>
+    </message>
+    <message>
+        <source>上下反転：上の面と下の面が入れ替わります。</source>
+        <translation>Upside down: the top and bottom faces change places.</translation>
+    </message>
+    <message>
+        <source>手順から入力</source>
+        <translation>Enter sequence</translation>
+    </message>
+    <message>
+        <source>例：R U R&apos; U&apos;&#x3000;または&#x3000;Rx Ly2 Mz-</source>
+        <translation>e.g. R U R&apos; U&apos;  or  Rx Ly2 Mz-</translation>
+    </message>
+    <message>
+        <source>色の選択</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>①．色の入力終了</source>
+        <translation>①. Colours entered</translation>
+    </message>
+    <message>
+        <source>自分で変換を試行する。</source>
+        <translation>Try turns yourself.</translation>
+    </message>
+    <message>
+        <source>番号を着ける。</source>
+        <translation>Show numbers.</translation>
+    </message>
+    <message>
+        <source>このListをClear。</source>
+        <translation>Clear this list.</translation>
+    </message>
+    <message>
+        <source>閉じる(&amp;C)</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>説明</source>
+        <translation>Instructions</translation>
+    </message>
+    <message>
+        <source>緑</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>赤</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>青</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>オレンジ</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>白</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>黄</source>
+        <translation>Yellow</translation>
+    </message>
+    <message>
+        <source>%1 手</source>
+        <translation>%1 turns</translation>
+    </message>
+    <message>
+        <source>直前の変換：%1 手</source>
+        <translation>Last run: %1 turns</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -18,7 +19,9 @@
 #include <string_view>
 #include <vector>
 
+#include "shell/shown_line.h"
 #include "ui/cube_picture.h"
+#include "ui/language.h"
 
 namespace rq51 {
 
@@ -33,40 +36,45 @@ constexpr std::array<double, 8> kSpeeds = {0.25, 0.5, 0.75, 1, 1.5, 2, 3, 4};
 
 // Captions. The two step buttons show the arrows of the window's "◀ 前の行"
 // and "次の行 ▶"; their tips carry the whole captions.
-constexpr char kPreviousLineCaption[] = "◀ 前の行";
-constexpr char kNextLineCaption[] = "次の行 ▶";
-constexpr char kLiveCaption[] = "最新の状態";
+constexpr char kPreviousLineCaption[] = RQ51_TR_NOOP("Playback", "◀ 前の行");
+constexpr char kNextLineCaption[] = RQ51_TR_NOOP("Playback", "次の行 ▶");
+constexpr char kLiveCaption[] = RQ51_TR_NOOP("Playback", "最新の状態");
 
 QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QToolButton* MakeButton(const QString& name, const QString& caption, const QString& tip,
-                        QWidget* parent) {
+QToolButton* MakeButton(const QString& name, const QString& caption, QWidget* parent) {
   auto* button = new QToolButton(parent);
   button->setText(caption);
   button->setToolButtonStyle(Qt::ToolButtonTextOnly);
   button->setObjectName(name);
-  button->setToolTip(tip);
   button->setFocusPolicy(Qt::NoFocus);
   return button;
 }
 
-// The line with its marked turn on a coloured ground, blanks kept.
+// A part of a logged line as the lists show it.
+QString ShownPart(std::string_view line, size_t begin, size_t end) {
+  return Text(ShownLine(line.substr(begin, end - begin))).toHtmlEscaped();
+}
+
+// The line with its marked turn on a coloured ground, blanks kept. The line
+// is shown as in its list; the parts before, in and after the mark are
+// shown each on its own, since the mark's places are those of the line as
+// logged.
 QString MarkedLine(const MarkedTurn& marked) {
-  const std::string& text = marked.text;
+  const std::string_view text = marked.text;
   QString html = QStringLiteral("<span style=\"white-space:pre\">");
-  html += Text(std::string_view(text).substr(0, marked.begin)).toHtmlEscaped();
+  html += ShownPart(text, 0, marked.begin);
   if (marked.end > marked.begin) {
     html += QStringLiteral("<span style=\"background-color:#ffd54f\"><b>");
-    html += Text(std::string_view(text).substr(marked.begin, marked.end - marked.begin))
-                .toHtmlEscaped();
+    html += ShownPart(text, marked.begin, marked.end);
     html += QStringLiteral("</b></span>");
   }
-  html += Text(std::string_view(text).substr(marked.end)).toHtmlEscaped();
+  html += ShownPart(text, marked.end, text.size());
   html += QStringLiteral("</span>");
   if (marked.repetitions > 0) {
-    html += QStringLiteral("　（%1回中%2回目）").arg(marked.repetitions).arg(marked.repetition);
+    html += Tq("Playback", "　（%1回中%2回目）").arg(marked.repetitions).arg(marked.repetition);
   }
   return html;
 }
@@ -99,7 +107,7 @@ CubeView::CubeView(SolverWindow& window, QWidget* parent)
       player_(std::make_unique<CubePlayer>(window, *clock_)) {
   setObjectName(QStringLiteral("CubeView"));
   setFocusPolicy(Qt::StrongFocus);
-  setToolTip(QStringLiteral("ドラッグで向きを変える。ダブルクリックで元の向き"));
+  ShowTip();
   net_version_ = player_->net_version();
   timer_ = new QTimer(this);
   timer_->setInterval(kFrameMs);
@@ -107,6 +115,15 @@ CubeView::CubeView(SolverWindow& window, QWidget* parent)
 }
 
 CubeView::~CubeView() = default;
+
+void CubeView::ShowTip() {
+  setToolTip(Tq("Playback", "ドラッグで向きを変える。ダブルクリックで元の向き"));
+}
+
+void CubeView::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) ShowTip();
+}
 
 void CubeView::SetClock(const PlayerClock* clock) {
   clock_->Set(clock != nullptr ? clock : steady_clock_.get());
@@ -270,21 +287,30 @@ CubeStrip::CubeStrip(CubeView* view, QWidget* parent, Shape shape) : QWidget(par
 
   buttons_ = new QHBoxLayout();
   buttons_->setSpacing(2);
-  auto* home = MakeButton(QStringLiteral("HomeButton"), QStringLiteral("|◀"),
-                          QStringLiteral("入力されたキューブ (Home)"), this);
-  play_ = MakeButton(QStringLiteral("PlayPause"), QString(),
-                     QStringLiteral("最後まで再生／一時停止 (Space)"), this);
-  auto* end = MakeButton(QStringLiteral("EndButton"), QStringLiteral("▶|"),
-                         QStringLiteral("最後の行 (End)"), this);
+  auto* home = MakeButton(QStringLiteral("HomeButton"), QStringLiteral("|◀"), this);
+  captions_.Keep(home, [](QToolButton* button) {
+    button->setToolTip(Tq("Playback", "入力されたキューブ (Home)"));
+  });
+  play_ = MakeButton(QStringLiteral("PlayPause"), QString(), this);
+  captions_.Keep(play_, [](QToolButton* button) {
+    button->setToolTip(Tq("Playback", "最後まで再生／一時停止 (Space)"));
+  });
+  auto* end = MakeButton(QStringLiteral("EndButton"), QStringLiteral("▶|"), this);
+  captions_.Keep(end,
+                 [](QToolButton* button) { button->setToolTip(Tq("Playback", "最後の行 (End)")); });
   connect(home, &QToolButton::clicked, view_, &CubeView::Home);
   connect(play_, &QToolButton::clicked, view_, &CubeView::PlayPause);
   connect(end, &QToolButton::clicked, view_, &CubeView::End);
   std::vector<QToolButton*> row = {home, play_, end};
   if (!wide) {
-    auto* back = MakeButton(QStringLiteral("StepBack"), QStringLiteral("◀"),
-                            QString::fromUtf8(kPreviousLineCaption) + QStringLiteral(" (←)"), this);
-    auto* on = MakeButton(QStringLiteral("StepForward"), QStringLiteral("▶"),
-                          QString::fromUtf8(kNextLineCaption) + QStringLiteral(" (→)"), this);
+    auto* back = MakeButton(QStringLiteral("StepBack"), QStringLiteral("◀"), this);
+    captions_.Keep(back, [](QToolButton* button) {
+      button->setToolTip(Tq("Playback", kPreviousLineCaption) + QStringLiteral(" (←)"));
+    });
+    auto* on = MakeButton(QStringLiteral("StepForward"), QStringLiteral("▶"), this);
+    captions_.Keep(on, [](QToolButton* button) {
+      button->setToolTip(Tq("Playback", kNextLineCaption) + QStringLiteral(" (→)"));
+    });
     connect(back, &QToolButton::clicked, view_, [this] { view_->StepLine(-1); });
     connect(on, &QToolButton::clicked, view_, [this] { view_->StepLine(1); });
     row = {home, back, play_, on, end};
@@ -296,13 +322,16 @@ CubeStrip::CubeStrip(CubeView* view, QWidget* parent, Shape shape) : QWidget(par
 
   scrub_ = new QSlider(Qt::Horizontal, this);
   scrub_->setObjectName(QStringLiteral("ScrubBar"));
-  scrub_->setToolTip(QStringLiteral("何手目のキューブを見るか"));
+  captions_.Keep(scrub_, [](QSlider* scrub) {
+    scrub->setToolTip(Tq("Playback", "何手目のキューブを見るか"));
+  });
   scrub_->setFocusPolicy(Qt::NoFocus);
   connect(scrub_, &QSlider::valueChanged, this, [this](int turn) {
     if (!rendering_) view_->ScrubTo(turn);
   });
 
-  auto* speed_label = new QLabel(QStringLiteral("速さ"), this);
+  auto* speed_label = captions_.Keep(new QLabel(this),
+                                     [](QLabel* label) { label->setText(Tq("Playback", "速さ")); });
   speed_ = new QComboBox(this);
   speed_->setObjectName(QStringLiteral("SpeedBox"));
   speed_->setFocusPolicy(Qt::NoFocus);
@@ -312,13 +341,19 @@ CubeStrip::CubeStrip(CubeView* view, QWidget* parent, Shape shape) : QWidget(par
     if (!rendering_ && index >= 0) view_->SetSpeed(speed_->itemData(index).toDouble());
   });
   speed_label->setBuddy(speed_);
-  hidden_ = new QCheckBox(QStringLiteral("裏側も表示"), this);
+  hidden_ = new QCheckBox(this);
   hidden_->setObjectName(QStringLiteral("HiddenFaces"));
-  hidden_->setToolTip(QStringLiteral("後ろ・下・左の面を反対側から見た小さなキューブで表示"));
+  captions_.Keep(hidden_, [](QCheckBox* box) {
+    box->setText(Tq("Playback", "裏側も表示"));
+    box->setToolTip(Tq("Playback", "後ろ・下・左の面を反対側から見た小さなキューブで表示"));
+  });
   hidden_->setFocusPolicy(Qt::NoFocus);
   connect(hidden_, &QCheckBox::toggled, view_, &CubeView::SetHiddenFaces);
-  auto* reset = MakeButton(QStringLiteral("ResetView"), QStringLiteral("視点を戻す"),
-                           QStringLiteral("元の向き（ダブルクリックでも）"), this);
+  auto* reset = MakeButton(QStringLiteral("ResetView"), QString(), this);
+  captions_.Keep(reset, [](QToolButton* button) {
+    button->setText(Tq("Playback", "視点を戻す"));
+    button->setToolTip(Tq("Playback", "元の向き（ダブルクリックでも）"));
+  });
   connect(reset, &QToolButton::clicked, view_, &CubeView::ResetCamera);
 
   turn_line_ = new QLabel(this);
@@ -362,6 +397,14 @@ CubeStrip::CubeStrip(CubeView* view, QWidget* parent, Shape shape) : QWidget(par
   Render();
 }
 
+void CubeStrip::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) {
+    captions_.Renew();
+    Render();
+  }
+}
+
 void CubeStrip::AddButton(QWidget* button, int index) {
   button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   buttons_->insertWidget(index, button, 2);
@@ -370,7 +413,7 @@ void CubeStrip::AddButton(QWidget* button, int index) {
 void CubeStrip::Render() {
   const CubePlayer& player = view_->player();
   rendering_ = true;
-  play_->setText(player.playing() ? QStringLiteral("❚❚ 停止") : QStringLiteral("▶ 再生"));
+  play_->setText(player.playing() ? Tq("Playback", "❚❚ 停止") : Tq("Playback", "▶ 再生"));
   if (scrub_->maximum() != player.turn_total()) scrub_->setRange(0, player.turn_total());
   if (scrub_->value() != player.turn_index()) scrub_->setValue(player.turn_index());
   scrub_->setEnabled(player.line_count() > 0);
@@ -381,7 +424,7 @@ void CubeStrip::Render() {
   turn_line_->setText(MarkedLine(player.Marked()));
   const std::string place = player.PlaceText();
   if (position_ != nullptr) {
-    position_->setText(place.empty() ? QString::fromUtf8(kLiveCaption) : Text(place));
+    position_->setText(place.empty() ? Tq("Playback", kLiveCaption) : Text(place));
   }
 }
 

@@ -14,9 +14,11 @@
 #include "cube/moves.h"
 #include "shell/cube_player.h"
 #include "shell/solver_window.h"
+#include "ui/captions.h"
 #include "view3d/cube_geometry.h"
 
 class QCheckBox;
+class QEvent;
 class QComboBox;
 class QHBoxLayout;
 class QLabel;
@@ -86,12 +88,15 @@ class CubeView : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   class SteadyClock;
   class ForwardingClock;
 
   view3d::Scene SceneNow() const;
+  // The tip that says how to turn the view, in the language of the moment.
+  void ShowTip();
   // After every change of the player: keeps the timer running while the
   // picture moves, repaints, and tells the window and the strip.
   void Changes();
@@ -129,8 +134,12 @@ class CubeStrip : public QWidget {
   // Shows the view's state.
   void Render();
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
   CubeView* view_;
+  Captions captions_;
   QHBoxLayout* buttons_ = nullptr;
   QToolButton* play_ = nullptr;
   QSlider* scrub_ = nullptr;

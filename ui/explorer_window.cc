@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QEvent>
 #include <QFont>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -20,9 +21,12 @@
 #include <QTableWidgetItem>
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <string_view>
 
 #include "cube/facelets.h"
 #include "cube/moves.h"
+#include "ui/language.h"
 #include "ui/pictures.h"
 #include "ui/qt_colour.h"
 
@@ -33,6 +37,23 @@ namespace {
 QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+// The captions and the legend the explorer shows, marked for the translation
+// tools; the checks below keep them the texts the explorer gives.
+constexpr std::string_view kMarkedTrans = RQ51_TR_NOOP("Explorer", "演算");
+constexpr std::string_view kMarkedNumduke = RQ51_TR_NOOP("Explorer", "番号付け");
+constexpr std::string_view kMarkedClose = RQ51_TR_NOOP("Explorer", "閉じる(&C)");
+constexpr std::array<std::string_view, kCycleLegend.size()> kMarkedLegend = {
+    RQ51_TR_NOOP("Explorer", "(a，b，c)は"),      RQ51_TR_NOOP("Explorer", "巡回置換を表す。"),
+    RQ51_TR_NOOP("Explorer", "つまり"),           RQ51_TR_NOOP("Explorer", "   a はｂの位置に"),
+    RQ51_TR_NOOP("Explorer", "   b はcの位置に"), RQ51_TR_NOOP("Explorer", "   c はaの位置に"),
+    RQ51_TR_NOOP("Explorer", "移動する。"),
+};
+static_assert(kMarkedTrans == kTransCaption && kMarkedNumduke == kNumdukeCaption &&
+              kMarkedClose == kCloseCaption && kMarkedLegend == kCycleLegend);
+
+// An explorer text in the language of the moment.
+QString Shown(std::string_view text) { return Tq("Explorer", std::string(text).c_str()); }
 
 // Net geometry: box 1 (net row 4, column 6) is at (158, 99); boxes are 29
 // pixels apart horizontally and 24 vertically.
@@ -263,8 +284,9 @@ void ExplorerWindow::BuildTranslations() {
 
 void ExplorerWindow::BuildPushButtons() {
   auto make = [this](const char* name, std::string_view caption, QRect geometry) {
-    auto* button = new QPushButton(Text(caption), this);
+    auto* button = new QPushButton(this);
     button->setObjectName(name);
+    captions_.Keep(button, [caption](QPushButton* shown) { shown->setText(Shown(caption)); });
     button->setGeometry(geometry);
     return button;
   };
@@ -332,9 +354,11 @@ void ExplorerWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void ExplorerWindow::BuildLegend() {
-  QStringList lines;
-  for (std::string_view line : kCycleLegend) lines << Text(line);
-  auto* legend = new QLabel(lines.join('\n'), this);
+  auto* legend = captions_.Keep(new QLabel(this), [](QLabel* label) {
+    QStringList lines;
+    for (std::string_view line : kCycleLegend) lines << Shown(line);
+    label->setText(lines.join('\n'));
+  });
   legend->setObjectName("Label1");
   legend->setGeometry(683, 330, 104, 120);
   legend->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -343,6 +367,14 @@ void ExplorerWindow::BuildLegend() {
   palette.setColor(QPalette::Window, Qt::black);
   palette.setColor(QPalette::WindowText, Qt::white);
   legend->setPalette(palette);
+}
+
+void ExplorerWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) {
+    captions_.Renew();
+    Render();
+  }
 }
 
 void ExplorerWindow::Render() {

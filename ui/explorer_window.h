@@ -7,8 +7,10 @@
 #include <array>
 
 #include "app/explorer.h"
+#include "ui/captions.h"
 
 class QButtonGroup;
+class QEvent;
 class QLineEdit;
 class QRadioButton;
 class QResizeEvent;
@@ -32,6 +34,9 @@ class ExplorerWindow : public QWidget {
  protected:
   // The cycle table takes the height the window leaves it, and scrolls.
   void resizeEvent(QResizeEvent* event) override;
+  // A change of language: the captions and the legend are shown again in
+  // the new language, the net, the word and the cycles kept.
+  void changeEvent(QEvent* event) override;
 
  private:
   void BuildNet();
@@ -43,6 +48,7 @@ class ExplorerWindow : public QWidget {
   void BuildPictures();
 
   Explorer explorer_;
+  Captions captions_;
   std::array<QLineEdit*, kFaceletCount + 1> net_{};
   QLineEdit* word_ = nullptr;
   QButtonGroup* moves_ = nullptr;

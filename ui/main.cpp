@@ -7,22 +7,25 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "app/version.h"
 #include "ui/app_setup.h"
+#include "ui/language.h"
 #include "ui/window_set.h"
 
 namespace {
 
 constexpr const char* kHelp =
-    "usage: rq51 [--help | --version | --reset-layout] [Qt options, such as -platform NAME] "
-    "[FILE]\n"
+    "usage: rq51 [--help | --version | --reset-layout] [--lang CODE] [Qt options, such as\n"
+    "            -platform NAME] [FILE]\n"
     "\n"
     "RQ51 is a desktop program for studying and solving the 3x3x3 cube. Paint\n"
     "the colours of a cube into a solver window, confirm them, and the window\n"
     "solves it stage by stage with the sequences of its method, logging each\n"
     "one; a permutation explorer shows the 27 turns as permutations of the 54\n"
-    "stickers. The windows are in Japanese.\n"
+    "stickers. The windows are in Japanese unless another language is chosen\n"
+    "in the main window (or with --lang), whatever the system's locale.\n"
     "\n"
     "FILE, a solution saved by a solver window (*.rq51), opens in its window;\n"
     "a file of a turn sequence or of 54 colour letters is painted into the\n"
@@ -31,6 +34,9 @@ constexpr const char* kHelp =
     "Options:\n"
     "  --reset-layout    forget where the windows were: each opens as the first\n"
     "                    time (the solver windows maximised).\n"
+    "  --lang CODE       the windows' language for this run only: ja (Japanese)\n"
+    "                    or en (English). The language chosen in the main window\n"
+    "                    is kept for the next runs.\n"
     "\n"
     "Environment:\n"
     "  QT_QPA_PLATFORM   the Qt platform the windows are shown on: xcb (X11),\n"
@@ -42,7 +48,8 @@ constexpr const char* kHelp =
     "\n"
     "Files:\n"
     "  ~/.config/RQ51/rq51.conf   where each window was when it was last closed,\n"
-    "                             the recent files, the solver window used last.\n"
+    "                             the recent files, the solver window used last,\n"
+    "                             the language chosen in the main window.\n"
     "\n"
     "rq51-cli drives the same windows from the command line (rq51-cli --help).\n";
 
@@ -80,10 +87,17 @@ void StartUpMessage(QtMsgType type, const QMessageLogContext& context, const QSt
   std::_Exit(1);
 }
 
+// The languages the program speaks, for a message: "ja, en".
+std::string LanguageList() {
+  return rq51::AvailableLanguages().join(QStringLiteral(", ")).toStdString();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
   bool reset_layout = false;
+  // --lang CODE: the language of this run, not remembered.
+  const char* language = nullptr;
   // Answered before Qt starts, so that they work without a display.
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--version") == 0) {
@@ -95,6 +109,19 @@ int main(int argc, char* argv[]) {
       return 0;
     }
     if (std::strcmp(argv[i], "--reset-layout") == 0) reset_layout = true;
+    if (std::strcmp(argv[i], "--lang") == 0) {
+      if (i + 1 >= argc) {
+        std::fputs("rq51: --lang needs a language code\n", stderr);
+        return 2;
+      }
+      language = argv[++i];
+    }
+  }
+  if (language != nullptr &&
+      !rq51::AvailableLanguages().contains(QString::fromLocal8Bit(language))) {
+    std::fprintf(stderr, "rq51: unknown language '%s' (known: %s)\n", language,
+                 LanguageList().c_str());
+    return 2;
   }
   const QtMessageHandler previous = qInstallMessageHandler(StartUpMessage);
   QApplication application(argc, argv);
@@ -103,6 +130,9 @@ int main(int argc, char* argv[]) {
   QCoreApplication::setApplicationName(QStringLiteral("rq51"));
   rq51::SetUpApplicationFont();
   QSettings settings;
+  // Japanese unless a language was chosen, whatever the system's locale.
+  rq51::UseLanguage(language != nullptr ? QString::fromLocal8Bit(language)
+                                        : rq51::RememberedLanguage(settings));
   if (reset_layout) rq51::WindowPlacement(&settings).Forget();
   rq51::WindowSet windows(&settings);
   windows.ShowMainWindow();
@@ -111,6 +141,7 @@ int main(int argc, char* argv[]) {
   const QStringList arguments = QCoreApplication::arguments();
   for (qsizetype i = 1; i < arguments.size(); ++i) {
     if (arguments[i].startsWith(QLatin1Char('-'))) continue;
+    if (arguments[i - 1] == QLatin1String("--lang")) continue;
     QTimer::singleShot(0, &windows, [&windows, path = arguments[i]] { windows.OpenAtStart(path); });
     break;
   }

@@ -1,7 +1,9 @@
 #include "ui/main_window.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPainter>
@@ -11,6 +13,7 @@
 #include <QStylePainter>
 
 #include "ui/app_setup.h"
+#include "ui/language.h"
 #include "ui/pictures.h"
 
 namespace rq51 {
@@ -18,12 +21,16 @@ namespace {
 
 constexpr QChar kIdeographicSpace(0x3000);
 
+constexpr char kCloseCaption[] = RQ51_TR_NOOP("MainWindow", "閉じる(&C)");
+// Left as it is in every language; Alt+L goes to the choice.
+constexpr char kLanguageLabel[] = "言語 / &Language";
+
 QString Blanks(int count) { return QString(count, QChar(u' ')); }
 QString IdeographicBlanks(int count) { return QString(count, kIdeographicSpace); }
 
 struct Label1Line {
   QString lead;
-  const char16_t* text;
+  const char* text;
   QString tail;
 };
 
@@ -64,22 +71,43 @@ QLabel* MakePicture(const char* name, const QPixmap& picture, ControlPlace place
   return label;
 }
 
+// A line's leading blanks: in another language than Japanese an ideographic
+// blank is two plain ones.
+QString Indent(QString lead) {
+  if (!SpeakingJapanese()) lead.replace(kIdeographicSpace, QStringLiteral("  "));
+  return lead;
+}
+
+// The visible text of the menu captions toForm2 .. toForm7.
+constexpr const char* kMenuTexts[] = {
+    RQ51_TR_NOOP("MainWindow", "１．（置換群としての）変換"),
+    RQ51_TR_NOOP("MainWindow", "２．解法CF…基本操作編"),
+    RQ51_TR_NOOP("MainWindow", "３．解法CF"),
+    RQ51_TR_NOOP("MainWindow", "４．解法LB"),
+    RQ51_TR_NOOP("MainWindow", "５．解法TK-C"),
+    RQ51_TR_NOOP("MainWindow", "６．解法TK-L"),
+};
+
 }  // namespace
 
 QString MenuButtonCaption(int form) {
+  if (form < kFirstMenuForm || form > kLastMenuForm) return QString();
+  const QString text = Tq("MainWindow", kMenuTexts[form - kFirstMenuForm]);
+  // Another language's caption is centred as it is.
+  if (!SpeakingJapanese()) return text;
   switch (form) {
     case 2:
-      return QString::fromUtf16(u"１．（置換群としての）変換") + Blanks(4);
+      return text + Blanks(4);
     case 3:
-      return QString::fromUtf16(u"２．解法CF…基本操作編") + IdeographicBlanks(2);
+      return text + IdeographicBlanks(2);
     case 4:
-      return QString::fromUtf16(u"３．解法CF") + Blanks(10) + IdeographicBlanks(2) + Blanks(8);
+      return text + Blanks(10) + IdeographicBlanks(2) + Blanks(8);
     case 5:
-      return QString::fromUtf16(u"４．解法LB") + Blanks(5) + IdeographicBlanks(2) + Blanks(13);
+      return text + Blanks(5) + IdeographicBlanks(2) + Blanks(13);
     case 6:
-      return QString::fromUtf16(u"５．解法TK-C") + Blanks(8) + IdeographicBlanks(2) + Blanks(6);
+      return text + Blanks(8) + IdeographicBlanks(2) + Blanks(6);
     case 7:
-      return QString::fromUtf16(u"６．解法TK-L") + Blanks(6) + IdeographicBlanks(2) + Blanks(9);
+      return text + Blanks(6) + IdeographicBlanks(2) + Blanks(9);
     default:
       return QString();
   }
@@ -90,24 +118,25 @@ QStringList Label1Lines() {
   const QString blank = Blanks(1);
   const QString tab = QStringLiteral("\t");
   const Label1Line lines[] = {
-      {none, u"ｺｰﾅｰ･ｷｭｰﾌﾞ", blank},
-      {Blanks(3), u"３つで一組のコーナーが８つ", none},
-      {Blanks(9), u"8!×3の7乗", blank},
-      {Blanks(5), u"一組だけの循環は不可能", none},
-      {none, u"ｴｯｼﾞ・ｷｭｰﾌﾞ", tab},
-      {Blanks(3), u"２つで一組のエッジが１２個", none},
-      {Blanks(8), u"12!×2の11乗", none},
-      {Blanks(5), u"一組だけの循環は不可能", none},
-      {none, u"ｾﾝﾀｰ・ｷｭｰﾌﾞ", tab},
-      {Blanks(3), u"向かい合うエッジは組で３つ", none},
-      {Blanks(9), u"(3×2)×2", none},
-      {none, u"考えられる配置は", blank},
-      {IdeographicBlanks(1) + blank, u"43,252,003,274,489,856,000 通り。", none},
-      {blank, u"(4,325京2,003兆2,744億8,985万6千)", none},
+      {none, RQ51_TR_NOOP("MainWindow", "ｺｰﾅｰ･ｷｭｰﾌﾞ"), blank},
+      {Blanks(3), RQ51_TR_NOOP("MainWindow", "３つで一組のコーナーが８つ"), none},
+      {Blanks(9), RQ51_TR_NOOP("MainWindow", "8!×3の7乗"), blank},
+      {Blanks(5), RQ51_TR_NOOP("MainWindow", "一組だけの循環は不可能"), none},
+      {none, RQ51_TR_NOOP("MainWindow", "ｴｯｼﾞ・ｷｭｰﾌﾞ"), tab},
+      {Blanks(3), RQ51_TR_NOOP("MainWindow", "２つで一組のエッジが１２個"), none},
+      {Blanks(8), RQ51_TR_NOOP("MainWindow", "12!×2の11乗"), none},
+      {Blanks(5), RQ51_TR_NOOP("MainWindow", "一組だけの循環は不可能"), none},
+      {none, RQ51_TR_NOOP("MainWindow", "ｾﾝﾀｰ・ｷｭｰﾌﾞ"), tab},
+      {Blanks(3), RQ51_TR_NOOP("MainWindow", "向かい合うエッジは組で３つ"), none},
+      {Blanks(9), RQ51_TR_NOOP("MainWindow", "(3×2)×2"), none},
+      {none, RQ51_TR_NOOP("MainWindow", "考えられる配置は"), blank},
+      {IdeographicBlanks(1) + blank,
+       RQ51_TR_NOOP("MainWindow", "43,252,003,274,489,856,000 通り。"), none},
+      {blank, RQ51_TR_NOOP("MainWindow", "(4,325京2,003兆2,744億8,985万6千)"), none},
   };
   QStringList result;
   for (const Label1Line& line : lines) {
-    result << line.lead + QString::fromUtf16(line.text) + line.tail;
+    result << Indent(line.lead) + Tq("MainWindow", line.text) + line.tail;
   }
   return result;
 }
@@ -116,11 +145,10 @@ QString Label1Text() { return Label1Lines().join(QStringLiteral("\r\n")); }
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("TForm1"));
-  setWindowTitle(QString::fromUtf16(u"RQ51 ルービック・キューブ解法プログラム試論"));
   resize(596, 468);
 
   for (int form = kFirstMenuForm; form <= kLastMenuForm; ++form) {
-    auto* button = new CaptionButton(MenuButtonCaption(form), this);
+    auto* button = new CaptionButton(QString(), this);
     button->setObjectName(QStringLiteral("toForm%1").arg(form));
     button->setGeometry(38, 38 + 50 * (form - kFirstMenuForm), 192, 29);
     buttons_[form - kFirstMenuForm] = button;
@@ -132,20 +160,18 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   connect(MenuButton(6), &QPushButton::clicked, this, &MainWindow::toForm6Click);
   connect(MenuButton(7), &QPushButton::clicked, this, &MainWindow::toForm7Click);
 
-  auto* close_button = new QPushButton(QString::fromUtf16(u"閉じる(&C)"), this);
+  auto* close_button = new QPushButton(this);
   close_button->setObjectName(QStringLiteral("BitBtn1"));
+  close_button_ = close_button;
   close_button->setIcon(CloseButtonIcon());
   close_button->setGeometry(59, 368, 86, 25);
   connect(close_button, &QPushButton::clicked, this, &QWidget::close);
 
   auto* note = new QLabel(this);
+  note_ = note;
   note->setObjectName(QStringLiteral("Label1"));
-  note->setGeometry(313, 37, 238, 210);
   note->setTextFormat(Qt::PlainText);
   note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  // Lines are separated by "\r\n"; a plain-text label draws that exactly
-  // as a line break.
-  note->setText(Label1Text());
   note->setAutoFillBackground(true);
   QPalette note_palette = note->palette();
   note_palette.setColor(QPalette::Window, Qt::black);
@@ -161,13 +187,30 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     note_font.setStyleStrategy(QFont::NoFontMerging);
   }
   note->setFont(note_font);
-  // The Gothic face that stands in for the windows' font sets its lines a
-  // little wider and taller than the box was drawn for; the box grows to show
-  // the whole text rather than cut off its last lines.
-  note->resize(note->size().expandedTo(note->sizeHint()));
 
   MakePicture("Image1", SolvedCubePicture(QSize(120, 119)), {257, 277, 120, 119}, this);
   MakePicture("Image2", CubeLineDrawing(QSize(128, 115)), {425, 281, 128, 115}, this);
+
+  // The language, under the pictures. The label reads the same in every
+  // language, so that it is found whichever the windows speak.
+  auto* language_label = new QLabel(QString::fromUtf8(kLanguageLabel), this);
+  language_label->setObjectName(QStringLiteral("LanguageLabel"));
+  language_label->setGeometry(257, 424, 120, 22);
+  language_box_ = new QComboBox(this);
+  language_box_->setObjectName(QStringLiteral("LanguageBox"));
+  language_box_->setGeometry(385, 421, 168, 27);
+  for (const QString& code : AvailableLanguages()) language_box_->addItem(LanguageName(code), code);
+  language_label->setBuddy(language_box_);
+  // Tab keeps going round the menu and the close button only; the choice is
+  // reached by the label's Alt+L.
+  language_box_->setFocusPolicy(Qt::ClickFocus);
+  connect(language_box_, &QComboBox::activated, this, [this](int index) {
+    const QString code = language_box_->itemData(index).toString();
+    if (code.toStdString() == CurrentLanguage() || !UseLanguage(code)) return;
+    emit LanguageChosen(code);
+  });
+
+  ShowCaptions();
 
   setTabOrder(close_button, MenuButton(3));
   setTabOrder(MenuButton(3), MenuButton(4));
@@ -177,6 +220,29 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   setTabOrder(MenuButton(6), MenuButton(7));
   // The first control in the tab order holds the focus when the window opens.
   close_button->setFocus();
+}
+
+void MainWindow::ShowCaptions() {
+  setWindowTitle(Tq("MainWindow", "RQ51 ルービック・キューブ解法プログラム試論"));
+  for (int form = kFirstMenuForm; form <= kLastMenuForm; ++form) {
+    MenuButton(form)->setText(MenuButtonCaption(form));
+  }
+  close_button_->setText(Tq("MainWindow", kCloseCaption));
+  // Lines are separated by "\r\n"; a plain-text label draws that exactly
+  // as a line break.
+  note_->setText(Label1Text());
+  // The Gothic face that stands in for the windows' font sets its lines a
+  // little wider and taller than the box was drawn for; the box grows to show
+  // the whole text rather than cut off its last lines.
+  note_->setGeometry(313, 37, 238, 210);
+  note_->resize(note_->size().expandedTo(note_->sizeHint()));
+  const int language = language_box_->findData(QString::fromStdString(CurrentLanguage()));
+  if (language >= 0) language_box_->setCurrentIndex(language);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) ShowCaptions();
 }
 
 void MainWindow::SetMenuTarget(int form, QWidget* window) {

@@ -10,6 +10,9 @@
 #include <utility>
 
 class QCloseEvent;
+class QComboBox;
+class QEvent;
+class QLabel;
 class QPushButton;
 
 namespace rq51 {
@@ -29,7 +32,7 @@ QStringList Label1Lines();
 QString Label1Text();
 
 // TForm1: the menu of six buttons beside the note on the size of the cube's
-// state space. Closing it ends the program.
+// state space, and the choice of language. Closing it ends the program.
 class MainWindow : public QWidget {
   Q_OBJECT
 
@@ -55,17 +58,30 @@ class MainWindow : public QWidget {
   void toForm6Click();
   void toForm7Click();
 
+ signals:
+  // The user chose the language `code` in LanguageBox; the program speaks it
+  // already.
+  void LanguageChosen(const QString& code);
+
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // A change of language: the captions and the note are shown again in it.
+  void changeEvent(QEvent* event) override;
 
  private:
   // Makes the window of toFormN visible and brings it to the front; a window
   // already open keeps everything it holds.
   void ShowMenuTarget(int form);
+  // Every caption, the note and the chosen language, in the language of the
+  // moment.
+  void ShowCaptions();
 
   std::array<QPushButton*, kLastMenuForm - kFirstMenuForm + 1> buttons_{};
   std::array<QPointer<QWidget>, kLastMenuForm - kFirstMenuForm + 1> targets_{};
   std::function<void(int form)> make_missing_;
+  QPushButton* close_button_ = nullptr;
+  QLabel* note_ = nullptr;
+  QComboBox* language_box_ = nullptr;
 };
 
 }  // namespace rq51

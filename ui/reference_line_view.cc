@@ -1,6 +1,7 @@
 #include "ui/reference_line_view.h"
 
 #include <QClipboard>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,20 +10,23 @@
 #include <utility>
 #include <vector>
 
+#include "ui/language.h"
+
 namespace rq51 {
 
 namespace {
 
-// "参考：最短に近い解法　19 手": the heading before the length, and the unit.
-constexpr char kHeading[] = "参考：最短に近い解法\u3000";
-constexpr char kTurnUnit[] = " 手";
-constexpr char kSearching[] = "参考：最短に近い解法を計算中…";
-constexpr char kCutShort[] = "（探索の上限で打ち切り）";
-constexpr char kNotFound[] = "参考：最短に近い解法は探索の上限までに見つかりませんでした";
-constexpr char kCopyCaption[] = "参考解法をコピー";
-constexpr char kCopyTip[] = "標準記法（R U2 F' …）でクリップボードへ";
-constexpr char kPlayCaption[] = "3Dで再生";
-constexpr char kPlayTip[] = "入力されたキューブから参考解法を3Dキューブで再生";
+// "参考：最短に近い解法　19 手": the heading with the length.
+constexpr char kHeading[] = RQ51_TR_NOOP("Reference", "参考：最短に近い解法　%1 手");
+constexpr char kSearching[] = RQ51_TR_NOOP("Reference", "参考：最短に近い解法を計算中…");
+constexpr char kCutShort[] = RQ51_TR_NOOP("Reference", "（探索の上限で打ち切り）");
+constexpr char kNotFound[] =
+    RQ51_TR_NOOP("Reference", "参考：最短に近い解法は探索の上限までに見つかりませんでした");
+constexpr char kCopyCaption[] = RQ51_TR_NOOP("Reference", "参考解法をコピー");
+constexpr char kCopyTip[] = RQ51_TR_NOOP("Reference", "標準記法（R U2 F' …）でクリップボードへ");
+constexpr char kPlayCaption[] = RQ51_TR_NOOP("Reference", "3Dで再生");
+constexpr char kPlayTip[] =
+    RQ51_TR_NOOP("Reference", "入力されたキューブから参考解法を3Dキューブで再生");
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
@@ -55,23 +59,37 @@ ReferenceLineView::ReferenceLineView(const SolverWindow& window, QWidget* parent
   // A long solution is cut at the label's edge rather than widening the
   // window; the copy holds all of it.
   turns_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-  copy_ = new QPushButton(QString::fromUtf8(kCopyCaption), this);
+  copy_ = new QPushButton(this);
   copy_->setObjectName(QStringLiteral("ReferenceCopy"));
-  copy_->setToolTip(QString::fromUtf8(kCopyTip));
   connect(copy_, &QPushButton::clicked, this, [this] {
     if (solution_) {
       QGuiApplication::clipboard()->setText(Text(shortest::StandardText(solution_->turns)));
     }
   });
-  play_ = new QPushButton(QString::fromUtf8(kPlayCaption), this);
+  play_ = new QPushButton(this);
   play_->setObjectName(QStringLiteral("ReferencePlay"));
-  play_->setToolTip(QString::fromUtf8(kPlayTip));
   connect(play_, &QPushButton::clicked, this, &ReferenceLineView::PlayRequested);
   row->addWidget(heading_);
   row->addWidget(turns_, 1);
   row->addWidget(copy_);
   row->addWidget(play_);
+  ShowCaptions();
   Show();
+}
+
+void ReferenceLineView::ShowCaptions() {
+  copy_->setText(Tq("Reference", kCopyCaption));
+  copy_->setToolTip(Tq("Reference", kCopyTip));
+  play_->setText(Tq("Reference", kPlayCaption));
+  play_->setToolTip(Tq("Reference", kPlayTip));
+}
+
+void ReferenceLineView::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) {
+    ShowCaptions();
+    Show();
+  }
 }
 
 ReferenceLineView::~ReferenceLineView() {
@@ -174,16 +192,15 @@ void ReferenceLineView::Show() {
   QString heading;
   QString turns;
   if (searching() && !shown) {
-    heading = QString::fromUtf8(kSearching);
+    heading = Tq("Reference", kSearching);
   } else if (shown || (solution_ && solution_->found())) {
-    heading = QString::fromUtf8(kHeading) + QString::number(solution_->length()) +
-              QString::fromUtf8(kTurnUnit);
+    heading = Tq("Reference", kHeading).arg(solution_->length());
     if (solution_->outcome == shortest::ReferenceOutcome::kLonger) {
-      heading += QString::fromUtf8(kCutShort);
+      heading += Tq("Reference", kCutShort);
     }
     turns = Text(shortest::ProgramText(solution_->turns));
   } else if (solution_ && solution_->outcome == shortest::ReferenceOutcome::kNotFound) {
-    heading = QString::fromUtf8(kNotFound);
+    heading = Tq("Reference", kNotFound);
   }
   heading_->setText(heading);
   turns_->setText(turns);

@@ -17,6 +17,7 @@
 #include "shell/solver_window.h"
 #include "shortest/reference_solution.h"
 
+class QEvent;
 class QLabel;
 class QPushButton;
 
@@ -46,11 +47,16 @@ class ReferenceLineView : public QWidget {
   // A search finished (also one that found nothing).
   void Finished();
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
   struct Search;
   void Start(const StickerColours& colours);
   void Cancel();
   void Show();
+  // The buttons' captions and tips, in the language of the moment.
+  void ShowCaptions();
 
   const SolverWindow& window_;
   std::optional<StickerColours> entry_;

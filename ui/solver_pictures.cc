@@ -1,5 +1,6 @@
 #include "ui/solver_pictures.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
@@ -7,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/language.h"
 #include "ui/qt_colour.h"
 
 namespace rq51 {
@@ -161,7 +163,7 @@ void PaintGriddedView(QPainter& painter, const QRectF& area, bool back) {
   painter.restore();
   DrawCaption(painter,
               QRectF(area.left(), area.bottom() - kCaptionHeight, area.width(), kCaptionHeight),
-              back ? QStringLiteral("背面") : QStringLiteral("前面"));
+              back ? Tq("SolverWindow", "背面") : Tq("SolverWindow", "前面"));
 }
 
 // Labels of the three slices, in the order of their coordinate 1/6, 1/2, 5/6.
@@ -250,7 +252,7 @@ void PaintUpsideDown(QPainter& painter, const QRectF& area) {
   painter.drawPath(path);
   DrawArrow(painter, end + QPointF(-2, -5), end);
   DrawCaption(painter, QRectF(area.left(), area.bottom() - caption, area.width(), caption),
-              QStringLiteral("上下反転：上の面と下の面が入れ替わります。"));
+              Tq("SolverWindow", "上下反転：上の面と下の面が入れ替わります。"));
 }
 
 }  // namespace
@@ -303,6 +305,12 @@ SolverPicture::SolverPicture(SolverPictureKind kind, QSize size, QWidget* parent
 void SolverPicture::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   PaintSolverPicture(painter, QRectF(rect()), kind_);
+}
+
+void SolverPicture::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  // The captions drawn into the pictures are in the language of the moment.
+  if (event->type() == QEvent::LanguageChange) update();
 }
 
 }  // namespace rq51

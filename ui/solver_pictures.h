@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 
+class QEvent;
 class QPainter;
 
 namespace rq51 {
@@ -33,6 +34,7 @@ class SolverPicture : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   SolverPictureKind kind_;

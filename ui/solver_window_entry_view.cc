@@ -9,14 +9,16 @@
 #include <QVBoxLayout>
 
 #include "ui/colour_grid.h"
+#include "ui/language.h"
 #include "ui/solver_window_view.h"
 
 namespace rq51 {
 
 namespace {
 
-constexpr char kScrambleCaption[] = "手順から入力";
-constexpr char kScramblePlaceholder[] = "例：R U R' U'　または　Rx Ly2 Mz-";
+constexpr char kScrambleCaption[] = RQ51_TR_NOOP("SolverWindow", "手順から入力");
+constexpr char kScramblePlaceholder[] =
+    RQ51_TR_NOOP("SolverWindow", "例：R U R' U'　または　Rx Ly2 Mz-");
 
 }  // namespace
 
@@ -29,17 +31,19 @@ QWidget* SolverWindowView::BuildScrambleEntry(QWidget* parent) {
   scramble_row_ = row;
   scramble_edit_ = new QLineEdit(panel);
   scramble_edit_->setObjectName(QStringLiteral("ScrambleEdit"));
-  scramble_edit_->setPlaceholderText(QString::fromUtf8(kScramblePlaceholder));
-  // Wide enough for the example it shows while empty.
-  scramble_edit_->setMinimumWidth(
-      scramble_edit_->fontMetrics().horizontalAdvance(scramble_edit_->placeholderText()) + 16);
+  captions_.Keep(scramble_edit_, [](QLineEdit* edit) {
+    edit->setPlaceholderText(Tq("SolverWindow", kScramblePlaceholder));
+    // Wide enough for the example it shows while empty.
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(edit->placeholderText()) + 16);
+  });
   connect(scramble_edit_, &QLineEdit::textEdited, this,
           [this](const QString& text) { window_->scramble_text() = text.toStdString(); });
   connect(scramble_edit_, &QLineEdit::returnPressed, this,
           [this] { Act(&SolverWindow::ScrambleClick); });
   row->addWidget(scramble_edit_, 1);
-  auto* button = new QPushButton(QString::fromUtf8(kScrambleCaption), panel);
+  auto* button = new QPushButton(panel);
   button->setObjectName(QStringLiteral("ScrambleBtn"));
+  Caption(button, "SolverWindow", kScrambleCaption);
   connect(button, &QPushButton::clicked, this, [this] { Act(&SolverWindow::ScrambleClick); });
   row->addWidget(button);
   column->addLayout(row);

@@ -21,6 +21,7 @@
 #include <QUrl>
 
 #include "shell/solution_text.h"
+#include "ui/language.h"
 #include "ui/recent_files.h"
 #include "ui/solver_window_view.h"
 
@@ -28,28 +29,32 @@ namespace rq51 {
 
 namespace {
 
-constexpr char kSaveCaption[] = "解法を保存…";
-constexpr char kOpenCaption[] = "解法を開く…";
-constexpr char kRecentCaption[] = "最近のファイル";
-constexpr char kCopyStandardCaption[] = "標準記法でコピー";
-constexpr char kSaveTitle[] = "解法を保存";
-constexpr char kOpenTitle[] = "解法を開く";
-constexpr char kSaveFilter[] = "RQ51 の解法 (*.rq51);;テキスト (*.txt);;すべてのファイル (*)";
-constexpr char kOpenFilter[] = "RQ51 の解法・手順・色 (*.rq51 *.txt);;すべてのファイル (*)";
-constexpr char kNoRecentFiles[] = "（まだありません）";
-constexpr char kCopyLines[] = "選んだ行をコピー";
-constexpr char kCopyLinesStandard[] = "選んだ行を標準記法でコピー";
-constexpr char kCopyListStandard[] = "この一覧を標準記法でコピー";
+constexpr char kSaveCaption[] = RQ51_TR_NOOP("Files", "解法を保存…");
+constexpr char kOpenCaption[] = RQ51_TR_NOOP("Files", "解法を開く…");
+constexpr char kRecentCaption[] = RQ51_TR_NOOP("Files", "最近のファイル");
+constexpr char kCopyStandardCaption[] = RQ51_TR_NOOP("Files", "標準記法でコピー");
+constexpr char kSaveTitle[] = RQ51_TR_NOOP("Files", "解法を保存");
+constexpr char kOpenTitle[] = RQ51_TR_NOOP("Files", "解法を開く");
+constexpr char kSaveFilter[] =
+    RQ51_TR_NOOP("Files", "RQ51 の解法 (*.rq51);;テキスト (*.txt);;すべてのファイル (*)");
+constexpr char kOpenFilter[] =
+    RQ51_TR_NOOP("Files", "RQ51 の解法・手順・色 (*.rq51 *.txt);;すべてのファイル (*)");
+constexpr char kNoRecentFiles[] = RQ51_TR_NOOP("Files", "（まだありません）");
+constexpr char kCopyLines[] = RQ51_TR_NOOP("Files", "選んだ行をコピー");
+constexpr char kCopyLinesStandard[] = RQ51_TR_NOOP("Files", "選んだ行を標準記法でコピー");
+constexpr char kCopyListStandard[] = RQ51_TR_NOOP("Files", "この一覧を標準記法でコピー");
 
 QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QPushButton* MakeButton(const QString& name, const char* caption, QWidget* parent) {
-  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+QPushButton* MakeButton(const QString& name, QWidget* parent) {
+  auto* button = new QPushButton(parent);
   button->setObjectName(name);
   return button;
 }
+
+QString Files(const char* text) { return Tq("Files", text); }
 
 // The first local file a drag carries, or an empty text.
 QString DraggedFile(const QMimeData* data) {
@@ -68,17 +73,20 @@ QWidget* SolverWindowView::BuildFileButtons() {
   auto* grid = new QGridLayout(panel);
   grid->setContentsMargins(0, 4, 0, 0);
   grid->setSpacing(4);
-  auto* open = MakeButton(QStringLiteral("OpenSolution"), kOpenCaption, panel);
+  auto* open = MakeButton(QStringLiteral("OpenSolution"), panel);
+  Caption(open, "Files", kOpenCaption);
   connect(open, &QPushButton::clicked, this, [this] { OpenSolution(); });
-  auto* save = MakeButton(QStringLiteral("SaveSolution"), kSaveCaption, panel);
+  auto* save = MakeButton(QStringLiteral("SaveSolution"), panel);
+  Caption(save, "Files", kSaveCaption);
   connect(save, &QPushButton::clicked, this, [this] { SaveSolution(); });
   // The menu is made when the button is pressed, so that no window of its
   // own exists before.
-  auto* recent = MakeButton(QStringLiteral("RecentFiles"), kRecentCaption, panel);
+  auto* recent = MakeButton(QStringLiteral("RecentFiles"), panel);
+  Caption(recent, "Files", kRecentCaption);
   connect(recent, &QPushButton::clicked, this, [this, recent] {
     QMenu menu(this);
     const QStringList files = recent_ != nullptr ? recent_->files() : QStringList();
-    if (files.isEmpty()) menu.addAction(QString::fromUtf8(kNoRecentFiles))->setEnabled(false);
+    if (files.isEmpty()) menu.addAction(Files(kNoRecentFiles))->setEnabled(false);
     for (const QString& path : files) {
       QAction* action = menu.addAction(QFileInfo(path).fileName(), this, [this, path] {
         // Opened once the menu is closed.
@@ -88,7 +96,8 @@ QWidget* SolverWindowView::BuildFileButtons() {
     }
     menu.exec(recent->mapToGlobal(QPoint(0, recent->height())));
   });
-  auto* copy = MakeButton(QStringLiteral("CopyStandard"), kCopyStandardCaption, panel);
+  auto* copy = MakeButton(QStringLiteral("CopyStandard"), panel);
+  Caption(copy, "Files", kCopyStandardCaption);
   connect(copy, &QPushButton::clicked, this, [this] {
     QGuiApplication::clipboard()->setText(QString::fromStdString(window_->StandardSolutionText()));
   });
@@ -114,13 +123,13 @@ void SolverWindowView::SetOpenElsewhere(OpenElsewhere open) { open_elsewhere_ = 
 void SolverWindowView::SaveSolution() {
   const QString suggested = QStringLiteral("rq51-%1%2")
                                 .arg(Text(window_->variant().short_name), Text(kSolutionExtension));
-  const QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8(kSaveTitle), suggested,
-                                                    QString::fromUtf8(kSaveFilter));
+  const QString path =
+      QFileDialog::getSaveFileName(this, Files(kSaveTitle), suggested, Files(kSaveFilter));
   if (path.isEmpty()) return;
   QString error;
   if (!SaveSolutionTo(path, error)) {
-    QMessageBox::warning(this, QString::fromUtf8(kSaveTitle),
-                         QStringLiteral("解法を保存できませんでした。\n") + error);
+    QMessageBox::warning(this, Files(kSaveTitle),
+                         Tq("Files", "解法を保存できませんでした。\n") + error);
   }
 }
 
@@ -129,7 +138,7 @@ bool SolverWindowView::SaveSolutionTo(const QString& path, QString& error) {
   QSaveFile file(path);
   const QByteArray text = QByteArray::fromStdString(window_->SolutionText());
   if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-    error = QStringLiteral("%1 に書き込めません（%2）。").arg(path, file.errorString());
+    error = Tq("Files", "%1 に書き込めません（%2）。").arg(path, file.errorString());
     return false;
   }
   if (recent_ != nullptr) recent_->Add(path);
@@ -137,8 +146,8 @@ bool SolverWindowView::SaveSolutionTo(const QString& path, QString& error) {
 }
 
 void SolverWindowView::OpenSolution() {
-  const QString path = QFileDialog::getOpenFileName(this, QString::fromUtf8(kOpenTitle), QString(),
-                                                    QString::fromUtf8(kOpenFilter));
+  const QString path =
+      QFileDialog::getOpenFileName(this, Files(kOpenTitle), QString(), Files(kOpenFilter));
   if (!path.isEmpty()) OpenFile(path);
 }
 
@@ -146,8 +155,8 @@ bool SolverWindowView::OpenFile(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
     if (recent_ != nullptr && !file.exists()) recent_->Remove(path);
-    QMessageBox::warning(this, QString::fromUtf8(kOpenTitle),
-                         QStringLiteral("%1 を開けません（%2）。").arg(path, file.errorString()));
+    QMessageBox::warning(this, Files(kOpenTitle),
+                         Tq("Files", "%1 を開けません（%2）。").arg(path, file.errorString()));
     return false;
   }
   // One byte more than is accepted, so that a larger file is told apart.
@@ -180,16 +189,16 @@ void SolverWindowView::ShowListMenu(QListWidget* list, int list_box, const QPoin
     shown << list->item(row)->text();
   }
   QMenu menu(this);
-  QAction* copy = menu.addAction(QString::fromUtf8(kCopyLines), this, [shown] {
+  QAction* copy = menu.addAction(Files(kCopyLines), this, [shown] {
     QGuiApplication::clipboard()->setText(shown.join(QLatin1Char('\n')));
   });
   copy->setEnabled(!rows.empty());
-  QAction* copy_standard = menu.addAction(QString::fromUtf8(kCopyLinesStandard), this, [=, this] {
+  QAction* copy_standard = menu.addAction(Files(kCopyLinesStandard), this, [=, this] {
     QGuiApplication::clipboard()->setText(
         QString::fromStdString(window_->StandardLinesText(list_box, rows)));
   });
   copy_standard->setEnabled(!rows.empty());
-  QAction* copy_list = menu.addAction(QString::fromUtf8(kCopyListStandard), this, [=, this] {
+  QAction* copy_list = menu.addAction(Files(kCopyListStandard), this, [=, this] {
     QGuiApplication::clipboard()->setText(
         QString::fromStdString(window_->StandardListText(list_box)));
   });

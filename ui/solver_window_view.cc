@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -27,10 +28,12 @@
 #include "app/solver_windows.h"
 #include "cube/facelets.h"
 #include "cube/moves.h"
+#include "shell/shown_line.h"
 #include "shortest/reference_solution.h"
 #include "ui/app_setup.h"
 #include "ui/colour_grid.h"
 #include "ui/cube_view.h"
+#include "ui/language.h"
 #include "ui/list_line_delegate.h"
 #include "ui/net_cell_box.h"
 #include "ui/pictures.h"
@@ -41,14 +44,21 @@ namespace rq51 {
 
 namespace {
 
-constexpr char kColourGroupCaption[] = "色の選択";
-constexpr char kColoringCaption[] = "①．色の入力終了";
-constexpr char kTranslationsCaption[] = "自分で変換を試行する。";
+constexpr char kColourGroupCaption[] = RQ51_TR_NOOP("SolverWindow", "色の選択");
+constexpr char kColoringCaption[] = RQ51_TR_NOOP("SolverWindow", "①．色の入力終了");
+constexpr char kTranslationsCaption[] = RQ51_TR_NOOP("SolverWindow", "自分で変換を試行する。");
 constexpr char kResetCaption[] = "Reset";
-constexpr char kNumtukeCaption[] = "番号を着ける。";
-constexpr char kListClearCaption[] = "このListをClear。";
-constexpr char kCloseCaption[] = "閉じる(&C)";
-constexpr char kExplainCaption[] = "説明";
+constexpr char kNumtukeCaption[] = RQ51_TR_NOOP("SolverWindow", "番号を着ける。");
+constexpr char kListClearCaption[] = RQ51_TR_NOOP("SolverWindow", "このListをClear。");
+constexpr char kCloseCaption[] = RQ51_TR_NOOP("SolverWindow", "閉じる(&C)");
+constexpr char kExplainCaption[] = RQ51_TR_NOOP("SolverWindow", "説明");
+// The colours' captions as the colour table gives them, for the translation
+// tools.
+[[maybe_unused]] constexpr const char* kColourCaptions[] = {
+    RQ51_TR_NOOP("SolverWindow", "緑"), RQ51_TR_NOOP("SolverWindow", "赤"),
+    RQ51_TR_NOOP("SolverWindow", "青"), RQ51_TR_NOOP("SolverWindow", "オレンジ"),
+    RQ51_TR_NOOP("SolverWindow", "白"), RQ51_TR_NOOP("SolverWindow", "黄"),
+};
 
 QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -80,16 +90,24 @@ void PaintNetCell(QLineEdit* cell, Rgb rgb) {
   cell->setPalette(palette);
 }
 
-void ShowLines(QListWidget* list, const std::vector<std::string>& lines) {
-  bool same = list->count() == static_cast<int>(lines.size());
+// The logged lines as the lists show them, in the language of the moment.
+QStringList ShownLines(const std::vector<std::string>& lines) {
+  QStringList shown;
+  shown.reserve(static_cast<qsizetype>(lines.size()));
+  for (const std::string& line : lines) shown << Text(ShownLine(line));
+  return shown;
+}
+
+void ShowLines(QListWidget* list, const QStringList& lines) {
+  bool same = list->count() == lines.size();
   for (int i = 0; same && i < list->count(); ++i) {
-    same = list->item(i)->text() == Text(lines[i]);
+    same = list->item(i)->text() == lines[i];
   }
   if (same) return;
   // Lines are only ever appended or all cleared: keep what is already shown.
+  // (After a change of language every line is shown anew.)
   int keep = 0;
-  while (keep < list->count() && keep < static_cast<int>(lines.size()) &&
-         list->item(keep)->text() == Text(lines[keep])) {
+  while (keep < list->count() && keep < lines.size() && list->item(keep)->text() == lines[keep]) {
     ++keep;
   }
   if (keep == 0) {
@@ -97,10 +115,7 @@ void ShowLines(QListWidget* list, const std::vector<std::string>& lines) {
   } else {
     while (list->count() > keep) delete list->takeItem(list->count() - 1);
   }
-  QStringList added;
-  added.reserve(static_cast<qsizetype>(lines.size() - keep));
-  for (size_t i = keep; i < lines.size(); ++i) added << Text(lines[i]);
-  list->addItems(added);
+  list->addItems(lines.mid(keep));
   list->scrollToBottom();
 }
 
@@ -136,7 +151,9 @@ SolverWindowView::SolverWindowView(std::unique_ptr<SolverWindow> window, QWidget
     : QWidget(parent), window_(std::move(window)) {
   const WindowVariant& variant = window_->variant();
   setObjectName(Text(variant.class_name));
-  setWindowTitle(Text(variant.title));
+  captions_.Keep(this, [title = std::string(variant.title)](QWidget* window) {
+    window->setWindowTitle(Tq("SolverWindow", title.c_str()));
+  });
 
   // Below the smallest size the controls need, the window scrolls instead of
   // squeezing its grids, net and buttons on top of each other.
@@ -158,9 +175,13 @@ SolverWindowView::SolverWindowView(std::unique_ptr<SolverWindow> window, QWidget
   centre_column_ = new QVBoxLayout();
   centre_column_->setSpacing(4);
   label3_ = MakeLabel(QStringLiteral("Label3"), QString(), this);
-  QStringList lines;
-  for (std::string_view line : variant.instructions) lines << Text(line);
-  label3_->setText(lines.join(QLatin1Char('\n')));
+  captions_.Keep(label3_, [&variant](QLabel* label) {
+    QStringList lines;
+    for (std::string_view line : variant.instructions) {
+      lines << Tq("Instructions", std::string(line).c_str());
+    }
+    label->setText(lines.join(QLatin1Char('\n')));
+  });
   // The net and the 3D cube side by side, the player's controls under both,
   // then where the cube is and the reference solution.
   auto* cubes = new QHBoxLayout();
@@ -331,15 +352,17 @@ QWidget* SolverWindowView::BuildColourEntry() {
   entry_column_->setContentsMargins(0, 0, 0, 0);
   entry_column_->setSpacing(4);
 
-  auto* group = new QGroupBox(QString::fromUtf8(kColourGroupCaption), panel);
+  auto* group = new QGroupBox(panel);
   group->setObjectName(QStringLiteral("GroupBox1"));
+  Caption(group, "SolverWindow", kColourGroupCaption);
   auto* buttons = new QGridLayout(group);
   buttons->setContentsMargins(8, 4, 8, 4);
   buttons->setVerticalSpacing(2);
   int index = 0;
   for (const ColourInfo& colour : ColourTable()) {
-    auto* button = new QRadioButton(Text(colour.caption), group);
+    auto* button = new QRadioButton(group);
     button->setObjectName(Text(colour.button));
+    Caption(button, "SolverWindow", colour.caption);
     const Colour chosen = colour.colour;
     connect(button, &QRadioButton::clicked, this,
             [this, chosen] { Act([chosen](SolverWindow& w) { w.ChooseColour(chosen); }); });
@@ -349,15 +372,17 @@ QWidget* SolverWindowView::BuildColourEntry() {
   }
   entry_column_->addWidget(group);
 
-  entry_column_->addWidget(MakeLabel(QStringLiteral("Label1"), Text(variant.label1), panel));
+  entry_column_->addWidget(Caption(MakeLabel(QStringLiteral("Label1"), QString(), panel),
+                                   "SolverWindow", variant.label1));
   entry_column_->addLayout(BuildGridGroup({4, 1, 6}, true));
-  entry_column_->addWidget(MakeLabel(QStringLiteral("Label2"), Text(variant.label2), panel));
+  entry_column_->addWidget(Caption(MakeLabel(QStringLiteral("Label2"), QString(), panel),
+                                   "SolverWindow", variant.label2));
   entry_column_->addLayout(BuildGridGroup({5, 3, 2}, false));
   entry_column_->addWidget(BuildScrambleEntry(panel));
   entry_column_->addSpacing(2);
 
-  auto* coloring =
-      MakeButton(QStringLiteral("Coloring"), QString::fromUtf8(kColoringCaption), panel);
+  auto* coloring = MakeButton(QStringLiteral("Coloring"), QString(), panel);
+  Caption(coloring, "SolverWindow", kColoringCaption);
   connect(coloring, &QPushButton::clicked, this, [this] { Act(&SolverWindow::ColoringClick); });
   entry_column_->addWidget(coloring);
   label4_ = MakeLabel(QStringLiteral("Label4"), QString(), panel);
@@ -375,8 +400,8 @@ QWidget* SolverWindowView::BuildColourEntry() {
 }
 
 QWidget* SolverWindowView::BuildExplainButton(QWidget* parent) {
-  explain_button_ =
-      MakeButton(QStringLiteral("ExplainBtn"), QString::fromUtf8(kExplainCaption), parent);
+  explain_button_ = MakeButton(QStringLiteral("ExplainBtn"), QString(), parent);
+  Caption(explain_button_, "SolverWindow", kExplainCaption);
   explain_button_->setCheckable(true);
   connect(explain_button_, &QPushButton::toggled, this, [this](bool open) {
     if (!open) {
@@ -475,8 +500,8 @@ QWidget* SolverWindowView::BuildNet() {
   // its lowest faces.
   const WindowVariant& variant = window_->variant();
   if (variant.has_numtuke) {
-    auto* numtuke =
-        MakeButton(QStringLiteral("Numtuke"), QString::fromUtf8(kNumtukeCaption), panel);
+    auto* numtuke = MakeButton(QStringLiteral("Numtuke"), QString(), panel);
+    Caption(numtuke, "SolverWindow", kNumtukeCaption);
     connect(numtuke, &QPushButton::clicked, this, [this] { Act(&SolverWindow::NumtukeClick); });
     net->addWidget(numtuke, 10, 0, 2, 3, Qt::AlignLeft | Qt::AlignBottom);
   }
@@ -506,8 +531,9 @@ QWidget* SolverWindowView::BuildTrialPanel() {
   auto* column = new QVBoxLayout(panel);
   column->setContentsMargins(0, 0, 0, 0);
 
-  auto* group = new QGroupBox(QString::fromUtf8(kTranslationsCaption), panel);
+  auto* group = new QGroupBox(panel);
   group->setObjectName(QStringLiteral("Translations"));
+  Caption(group, "SolverWindow", kTranslationsCaption);
   auto* moves = new QGridLayout(group);
   moves->setHorizontalSpacing(6);
   // Rows R, L, M; columns x, y, z, each with the turn, its square and its
@@ -535,8 +561,9 @@ QWidget* SolverWindowView::BuildTrialPanel() {
   column->addWidget(group);
 
   auto* log_row = new QHBoxLayout();
-  log_row->addWidget(MakeLabel(QStringLiteral("Label5"), Text(variant.label5), panel), 0,
-                     Qt::AlignTop);
+  log_row->addWidget(Caption(MakeLabel(QStringLiteral("Label5"), QString(), panel), "SolverWindow",
+                             variant.label5),
+                     0, Qt::AlignTop);
   auto* list4 = new QListWidget(panel);
   list4->setObjectName(QStringLiteral("ListBox4"));
   SetUpList(list4, 4);
@@ -552,14 +579,16 @@ QWidget* SolverWindowView::BuildTrialPanel() {
   });
   column->addWidget(edit55_);
 
-  auto* sikou = MakeButton(QStringLiteral("Sikou"), Text(variant.sikou_caption), panel);
+  auto* sikou = MakeButton(QStringLiteral("Sikou"), QString(), panel);
+  Caption(sikou, "SolverWindow", variant.sikou_caption);
   connect(sikou, &QPushButton::clicked, this, [this] { Act(&SolverWindow::SikouClick); });
   column->addWidget(sikou);
   return panel;
 }
 
 QWidget* SolverWindowView::MakeStageButton(std::string_view name, std::string_view caption) {
-  auto* button = MakeButton(Text(name), Text(caption), this);
+  auto* button = MakeButton(Text(name), QString(), this);
+  Caption(button, "SolverWindow", caption);
   connect(button, &QPushButton::clicked, this,
           [this, name] { Act([name](SolverWindow& w) { w.PressButton(name); }); });
   return button;
@@ -607,7 +636,8 @@ QWidget* SolverWindowView::BuildStageLists() {
       }
       alone->addStretch();
       if (&column == &columns.back()) {
-        auto* close = MakeButton(QStringLiteral("BitBtn1"), QString::fromUtf8(kCloseCaption), this);
+        auto* close = MakeButton(QStringLiteral("BitBtn1"), QString(), this);
+        Caption(close, "SolverWindow", kCloseCaption);
         close->setIcon(CloseButtonIcon());
         connect(close, &QPushButton::clicked, this, &QWidget::close);
         alone->addWidget(close, 0, Qt::AlignRight);
@@ -634,8 +664,8 @@ void SolverWindowView::AddListColumn(QLayout* row, int list_box,
                         MakeLabel(QStringLiteral("TurnCount%1").arg(list_box), QString(), this));
   const std::vector<int>& clear = window_->variant().clear_buttons;
   if (std::find(clear.begin(), clear.end(), list_box) != clear.end()) {
-    auto* button = MakeButton(QStringLiteral("Lbx%1clear").arg(list_box),
-                              QString::fromUtf8(kListClearCaption), this);
+    auto* button = MakeButton(QStringLiteral("Lbx%1clear").arg(list_box), QString(), this);
+    Caption(button, "SolverWindow", kListClearCaption);
     connect(button, &QPushButton::clicked, this,
             [this, list_box] { Act([list_box](SolverWindow& w) { w.ListClearClick(list_box); }); });
     column->addWidget(button);
@@ -682,11 +712,14 @@ QWidget* SolverWindowView::BuildPlayback() {
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(3);
   auto* strip = new CubeStrip(cube_view_, panel, CubeStrip::Shape::kWide);
-  auto* previous = MakeButton(QStringLiteral("PrevLine"), QStringLiteral("◀ 前の行"), panel);
+  auto* previous = MakeButton(QStringLiteral("PrevLine"), QString(), panel);
+  Caption(previous, "Playback", RQ51_TR_NOOP("Playback", "◀ 前の行"));
   connect(previous, &QPushButton::clicked, this, [this] { BrowseStep(-1); });
-  auto* next = MakeButton(QStringLiteral("NextLine"), QStringLiteral("次の行 ▶"), panel);
+  auto* next = MakeButton(QStringLiteral("NextLine"), QString(), panel);
+  Caption(next, "Playback", RQ51_TR_NOOP("Playback", "次の行 ▶"));
   connect(next, &QPushButton::clicked, this, [this] { BrowseStep(1); });
-  auto* live = MakeButton(QStringLiteral("LiveState"), QStringLiteral("最新の状態"), panel);
+  auto* live = MakeButton(QStringLiteral("LiveState"), QString(), panel);
+  Caption(live, "Playback", RQ51_TR_NOOP("Playback", "最新の状態"));
   connect(live, &QPushButton::clicked, this, [this] { BrowseLive(); });
   // |◀ ◀ 前の行 ▶ 再生 次の行 ▶ ▶| 最新の状態
   strip->AddButton(previous, 1);
@@ -762,15 +795,15 @@ void SolverWindowView::Render() {
   const std::optional<SolverWindow::PlaybackPlace> place = window.BrowsedPlace();
   for (auto& [n, list] : lists_) {
     if (!window.HasListBox(n)) continue;
-    ShowLines(list, window.list_box(n));
+    ShowLines(list, ShownLines(window.list_box(n)));
     // The browsed line is the list's current line; no other list has one.
     const int row = place && place->list_box == n ? static_cast<int>(place->index) : -1;
     if (list->currentRow() != row) list->setCurrentRow(row);
     if (row >= 0) list->scrollToItem(list->item(row));
-    list_turns_[n]->setText(QStringLiteral("%1 手").arg(window.ListTurns(n)));
+    list_turns_[n]->setText(Tq("SolverWindow", "%1 手").arg(window.ListTurns(n)));
   }
   rendering_ = false;
-  run_turns_->setText(QStringLiteral("直前の変換：%1 手").arg(window.last_run_turns()));
+  run_turns_->setText(Tq("SolverWindow", "直前の変換：%1 手").arg(window.last_run_turns()));
   RenderEntryAids();
   file_message_->setText(QString::fromStdString(window.file_message()));
   file_message_->setVisible(!window.file_message().empty());
@@ -846,11 +879,14 @@ QWidget* SolverWindowView::BuildReferenceStrip() {
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(3);
   auto* strip = new CubeStrip(reference_view_, panel, CubeStrip::Shape::kWide);
-  auto* previous = MakeButton(QStringLiteral("ReferencePrev"), QStringLiteral("◀ 前の手"), panel);
+  auto* previous = MakeButton(QStringLiteral("ReferencePrev"), QString(), panel);
+  Caption(previous, "Playback", RQ51_TR_NOOP("Playback", "◀ 前の手"));
   connect(previous, &QPushButton::clicked, this, [this] { reference_view_->StepLine(-1); });
-  auto* next = MakeButton(QStringLiteral("ReferenceNext"), QStringLiteral("次の手 ▶"), panel);
+  auto* next = MakeButton(QStringLiteral("ReferenceNext"), QString(), panel);
+  Caption(next, "Playback", RQ51_TR_NOOP("Playback", "次の手 ▶"));
   connect(next, &QPushButton::clicked, this, [this] { reference_view_->StepLine(1); });
-  auto* back = MakeButton(QStringLiteral("ReferenceBack"), QStringLiteral("解法に戻る"), panel);
+  auto* back = MakeButton(QStringLiteral("ReferenceBack"), QString(), panel);
+  Caption(back, "Playback", RQ51_TR_NOOP("Playback", "解法に戻る"));
   connect(back, &QPushButton::clicked, this, [this] { PlayReference(false); });
   strip->AddButton(previous, 1);
   strip->AddButton(next, 3);
@@ -860,13 +896,37 @@ QWidget* SolverWindowView::BuildReferenceStrip() {
   column->addWidget(place);
   const auto show_place = [this, place] {
     const CubePlayer& player = reference_view_->player();
-    place->setText(QStringLiteral("参考：最短に近い解法 · %1/%2 手")
+    place->setText(Tq("Reference", "参考：最短に近い解法 · %1/%2 手")
                        .arg(player.turn_index())
                        .arg(player.turn_total()));
   };
   connect(reference_view_, &CubeView::Changed, place, show_place);
-  show_place();
+  captions_.Keep(place, [show_place](QLabel*) { show_place(); });
   return panel;
+}
+
+void SolverWindowView::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) {
+    // Every caption again, and everything the window object composes:
+    // nothing it holds changes.
+    captions_.Renew();
+    Render();
+  }
+}
+
+QWidget* SolverWindowView::Caption(QWidget* control, const char* context, std::string_view text) {
+  captions_.Keep(control, [context, text = std::string(text)](QWidget* widget) {
+    const QString caption = Tq(context, text.c_str());
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+      button->setText(caption);
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+      label->setText(caption);
+    } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+      group->setTitle(caption);
+    }
+  });
+  return control;
 }
 
 void SolverWindowView::keyPressEvent(QKeyEvent* event) {

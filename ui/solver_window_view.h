@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "shell/solver_window.h"
+#include "ui/captions.h"
 
 class QLabel;
 class QBoxLayout;
@@ -31,6 +32,7 @@ class QKeyEvent;
 class QStackedWidget;
 class QDragEnterEvent;
 class QDropEvent;
+class QEvent;
 
 namespace rq51 {
 
@@ -85,6 +87,9 @@ class SolverWindowView : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  // A change of language: every text is shown again in the new language,
+  // the cube, the lists, the place in the solution and the 3D view kept.
+  void changeEvent(QEvent* event) override;
 
  private:
   // Sizes that follow the window's size.
@@ -147,6 +152,11 @@ class SolverWindowView : public QWidget {
   void TypeColour(int grid, Colour colour);
   void RenderEntryAids();
 
+  // Gives `control` (a button, label or group box) the caption `text`,
+  // written in Japanese, in the language of the moment, now and after each
+  // change of language.
+  QWidget* Caption(QWidget* control, const char* context, std::string_view text);
+
   // Runs a handler of the window object, then redraws.
   template <typename Handler>
   void Act(Handler handler) {
@@ -155,6 +165,7 @@ class SolverWindowView : public QWidget {
   }
 
   std::unique_ptr<SolverWindow> window_;
+  Captions captions_;
   Metrics metrics_;
   // What moves between the window and "説明", and where it stands in the
   // window.

@@ -13,6 +13,7 @@
 
 #include "shell/solution_text.h"
 #include "ui/explorer_window.h"
+#include "ui/language.h"
 #include "ui/solver_window_view.h"
 #include "ui/window_placement.h"
 
@@ -42,6 +43,10 @@ WindowSet::WindowSet(QSettings* settings)
 
   windows_[0] = std::make_unique<MainWindow>();
   main_window()->SetMissingWindowMaker([this](int form) { CreateWindowsUpTo(form); });
+  // A language chosen in the main window is spoken again next time.
+  connect(main_window(), &MainWindow::LanguageChosen, this, [this](const QString& code) {
+    if (settings_ != nullptr) RememberLanguage(*settings_, code);
+  });
   main_window()->installEventFilter(this);
   restored_[0] = placement_.Restore(main_window());
 }

@@ -47,3 +47,21 @@ endforeach()
 expect_cli(NAME "rq51 --help names --reset-layout"
            ARGS --help
            EXPECT_STDOUT_CONTAINS "--reset-layout" "rq51.conf")
+
+# --lang: a language the program does not speak, or none, is one line and
+# status 2, before any window opens.
+expect_cli(NAME "rq51 --lang with an unknown language"
+           ARGS --lang xx
+           EXPECT_STATUS 2
+           EXPECT_STDOUT_EMPTY
+           EXPECT_STDERR_LINES 1
+           EXPECT_STDERR_CONTAINS "unknown language 'xx'" "ja, en")
+expect_cli(NAME "rq51 --lang without a language"
+           ARGS --lang
+           EXPECT_STATUS 2
+           EXPECT_STDOUT_EMPTY
+           EXPECT_STDERR_LINES 1
+           EXPECT_STDERR_CONTAINS "--lang")
+expect_cli(NAME "rq51 --help names --lang"
+           ARGS --help
+           EXPECT_STDOUT_CONTAINS "--lang CODE" "en (English)")
