@@ -655,7 +655,7 @@
     </message>
     <message>
         <source>①．色の入力終了</source>
-        <translation>①. Colours entered</translation>
+        <translation>① Colours entered</translation>
     </message>
     <message>
         <source>自分で変換を試行する。</source>
