@@ -214,7 +214,9 @@ class SolverWindow {
     WindowKind window;
     // One line: why a text was refused, which window a solution belongs to,
     // or, for a solution opened here, that the lines computed now differ from
-    // the saved ones (empty when they agree).
+    // the saved ones (empty when they agree); in the language spoken when
+    // the text was opened (file_message() says it again in the language of
+    // the moment).
     std::string message;
   };
   OpenedText OpenText(std::string_view bytes);
@@ -226,7 +228,9 @@ class SolverWindow {
   // performed: a turning over as the whole-cube turns it performs
   // ("x2 // ④．上下反転持ち替え", list_box 0), and a preparation after
   // earlier lines as a comment with Sikou's caption (list_box -1), since
-  // the cube returns to the entry there.
+  // the cube returns to the entry there. The comments (notes, captions) are
+  // in the language of the moment (ShownLine); the turns are the same in
+  // every language.
   struct SharedLine {
     int list_box;
     size_t index;  // the line's place in its list
