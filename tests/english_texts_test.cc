@@ -19,6 +19,7 @@
 
 #include "cli/commands.h"
 #include "cube/standard_notation.h"
+#include "shell/cube_player.h"
 #include "shell/fault_text.h"
 #include "shell/shown_line.h"
 #include "tests/faulty_cubes.h"
@@ -296,6 +297,69 @@ TEST(EnglishTextsTest, EveryFaultTextIsEnglishAndTheJapaneseStays) {
     }
     EXPECT_EQ(FaultText(diagnosis), japanese);
   }
+}
+
+// The player at every turn of solutions in every window: in English it marks
+// the same turn in the line as shown (ShownLine), says where it is without
+// Japanese, and in Japanese again shows what it showed before.
+TEST(EnglishTextsTest, ThePlayerMarksTheSameTurnInTheLineAsShown) {
+  struct StillClock : PlayerClock {
+    double NowMs() const override { return 0; }
+  } clock;
+  std::mt19937 random(7);
+  int marks = 0;
+  int reworded = 0;  // marks in a line that reads otherwise in English
+  for (WindowKind kind : AllWindowKinds()) {
+    SolverWindow window = test::WindowFor(kind);
+    for (int n = 0; n < 4; ++n) {
+      if (!test::EnterColours(window,
+                              test::Turned(test::SolvedColours(), test::RandomMoves(random, 25)))) {
+        continue;
+      }
+      window.PressButton("CES");
+      CubePlayer player(window, clock);
+      player.WindowChanged();
+      for (int turn = 0; turn <= player.turn_total(); ++turn) {
+        player.ScrubTo(turn);
+        const MarkedTurn japanese = player.Marked();
+        const std::string place = player.PlaceText();
+        {
+          const SpeakingEnglish english;
+          ASSERT_TRUE(english.ok());
+          const MarkedTurn marked = player.Marked();
+          const std::string where =
+              VariantOf(kind).short_name.data() + (" turn " + std::to_string(turn));
+          EXPECT_EQ(marked.repetition, japanese.repetition) << where;
+          EXPECT_EQ(marked.repetitions, japanese.repetitions) << where;
+          if (marked.text != japanese.text) {
+            reworded += marked.begin < marked.end ? 1 : 0;
+            EXPECT_EQ(marked.text, ShownLine(japanese.text)) << where;
+            EXPECT_EQ(
+                marked.text.substr(marked.begin, marked.end - marked.begin),
+                ShownLine(japanese.text.substr(japanese.begin, japanese.end - japanese.begin)))
+                << where << ": " << marked.text;
+          } else {
+            EXPECT_EQ(marked.begin, japanese.begin) << where;
+            EXPECT_EQ(marked.end, japanese.end) << where;
+          }
+          marks += marked.begin < marked.end ? 1 : 0;
+          std::string said = player.PlaceText();
+          if (const size_t at = said.find(ShownLine(japanese.text));
+              at != std::string::npos && said.find("ListBox") != 0) {
+            said.erase(at, ShownLine(japanese.text).size());
+          }
+          EXPECT_FALSE(HasJapanese(said)) << where << ": " << said;
+        }
+        const MarkedTurn again = player.Marked();
+        EXPECT_EQ(again.text, japanese.text);
+        EXPECT_EQ(again.begin, japanese.begin);
+        EXPECT_EQ(again.end, japanese.end);
+        EXPECT_EQ(player.PlaceText(), place);
+      }
+    }
+  }
+  EXPECT_GT(marks, 100);
+  EXPECT_GT(reworded, 0);
 }
 
 // rq51-cli: --lang en prints the window's texts in English and leaves the
