@@ -56,15 +56,15 @@
     </message>
     <message>
         <source>   a はｂの位置に</source>
-        <translation>   a to b's place,</translation>
+        <translation>   a to b&apos;s place,</translation>
     </message>
     <message>
         <source>   b はcの位置に</source>
-        <translation>   b to c's place,</translation>
+        <translation>   b to c&apos;s place,</translation>
     </message>
     <message>
         <source>   c はaの位置に</source>
-        <translation>   c to a's place</translation>
+        <translation>   c to a&apos;s place</translation>
     </message>
     <message>
         <source>移動する。</source>
@@ -234,7 +234,7 @@
     </message>
     <message>
         <source>ファイルの手順と、いま計算した手順が違います（ListBox%1の%2行目から）。計算した手順を表示しています。</source>
-        <translation>The file's lines differ from those computed now (from line %2 of ListBox%1). The computed lines are shown.</translation>
+        <translation>The file&apos;s lines differ from those computed now (from line %2 of ListBox%1). The computed lines are shown.</translation>
     </message>
 </context>
 <context>
