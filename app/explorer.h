@@ -11,6 +11,7 @@
 
 #include "cube/facelets.h"
 #include "cube/moves.h"
+#include "cube/translation.h"
 #include "shell/solver_window.h"
 
 namespace rq51 {
@@ -18,17 +19,21 @@ namespace rq51 {
 // The word joiner between turn names in Edit55 (U+30FB).
 inline constexpr std::string_view kWordJoiner = "・";
 
-// Captions of the explorer window.
+// Captions of the explorer window; the Japanese ones are marked for
+// translation under "Explorer" (Tr("Explorer", caption.data()) gives them in
+// the language of the moment).
 inline constexpr std::string_view kExplorerTitle = "Form2";
-inline constexpr std::string_view kTransCaption = "演算";
+inline constexpr std::string_view kTransCaption = RQ51_TR_NOOP("Explorer", "演算");
 inline constexpr std::string_view kResetCaption = "Reset";
-inline constexpr std::string_view kNumdukeCaption = "番号付け";
+inline constexpr std::string_view kNumdukeCaption = RQ51_TR_NOOP("Explorer", "番号付け");
 inline constexpr std::string_view kTranslationsCaption = "Translations";
-inline constexpr std::string_view kCloseCaption = "閉じる(&C)";
-// Label1, one entry a line.
+inline constexpr std::string_view kCloseCaption = RQ51_TR_NOOP("Explorer", "閉じる(&C)");
+// Label1, one entry a line, each marked for translation as the captions are.
 inline constexpr std::array<std::string_view, 7> kCycleLegend = {
-    "(a，b，c)は",      "巡回置換を表す。", "つまり",     "   a はｂの位置に",
-    "   b はcの位置に", "   c はaの位置に", "移動する。",
+    RQ51_TR_NOOP("Explorer", "(a，b，c)は"),      RQ51_TR_NOOP("Explorer", "巡回置換を表す。"),
+    RQ51_TR_NOOP("Explorer", "つまり"),           RQ51_TR_NOOP("Explorer", "   a はｂの位置に"),
+    RQ51_TR_NOOP("Explorer", "   b はcの位置に"), RQ51_TR_NOOP("Explorer", "   c はaの位置に"),
+    RQ51_TR_NOOP("Explorer", "移動する。"),
 };
 
 // Colour of a position by the home number (1..54) of the sticker now there:

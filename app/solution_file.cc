@@ -11,15 +11,25 @@
 #include <filesystem>
 #include <vector>
 
+#include "cube/translation.h"
+
 namespace rq51 {
+
+namespace {
+
+std::string CannotWrite(const std::string& path, int code) {
+  return Fill(Tr("Files", "%1 に書き込めません（%2）。"), {path, std::strerror(code)});
+}
+
+}  // namespace
 
 bool WriteFileAtomically(const std::string& path, std::string_view text, std::string& error) {
   if (path.empty()) {
-    error = "ファイル名がありません。";
+    error = Tr("Files", "ファイル名がありません。");
     return false;
   }
   if (std::filesystem::is_directory(path)) {
-    error = path + " はフォルダです。";
+    error = Fill(Tr("Files", "%1 はフォルダです。"), {path});
     return false;
   }
   // The temporary file lies in the same folder, so that the rename replaces
@@ -30,11 +40,11 @@ bool WriteFileAtomically(const std::string& path, std::string_view text, std::st
   temporary.push_back('\0');
   const int fd = mkstemp(temporary.data());
   if (fd < 0) {
-    error = path + " に書き込めません（" + std::strerror(errno) + "）。";
+    error = CannotWrite(path, errno);
     return false;
   }
   const auto fail = [&](int code) {
-    error = path + " に書き込めません（" + std::strerror(code) + "）。";
+    error = CannotWrite(path, code);
     close(fd);
     std::remove(temporary.data());
     return false;
@@ -64,13 +74,13 @@ bool WriteFileAtomically(const std::string& path, std::string_view text, std::st
   if (close(fd) != 0) {
     const int code = errno;
     std::remove(temporary.data());
-    error = path + " に書き込めません（" + std::strerror(code) + "）。";
+    error = CannotWrite(path, code);
     return false;
   }
   if (std::rename(temporary.data(), path.c_str()) != 0) {
     const int code = errno;
     std::remove(temporary.data());
-    error = path + " に書き込めません（" + std::strerror(code) + "）。";
+    error = CannotWrite(path, code);
     return false;
   }
   return true;
@@ -78,7 +88,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view text, std::st
 
 bool ReadFileStart(const std::string& path, size_t limit, std::string& bytes, std::string& error) {
   const auto fail = [&](int code) {
-    error = path + " を読めません（" + std::strerror(code) + "）。";
+    error = Fill(Tr("Files", "%1 を読めません（%2）。"), {path, std::strerror(code)});
     return false;
   };
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -86,7 +96,7 @@ bool ReadFileStart(const std::string& path, size_t limit, std::string& bytes, st
   struct stat file;
   if (fstat(fd, &file) == 0 && S_ISDIR(file.st_mode)) {
     close(fd);
-    error = path + " はフォルダです。";
+    error = Fill(Tr("Files", "%1 はフォルダです。"), {path});
     return false;
   }
   bytes.clear();

@@ -1,4 +1,7 @@
-// rq51-cli's command line: the sub-command, --help and --version.
+// rq51-cli's command line: the sub-command, --help and --version, and the
+// language of the window texts it prints.
+#include <algorithm>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -6,6 +9,7 @@
 #include "app/version.h"
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cube/translation.h"
 
 namespace rq51::cli {
 
@@ -39,11 +43,43 @@ constexpr const char* kUsage =
     "      they logged with part of the next turn performed, as a PNG picture\n"
     "      (rq51-cli render --help says more).\n"
     "  rq51-cli --help\n"
-    "  rq51-cli --version\n";
+    "  rq51-cli --version\n"
+    "  Every command also takes --lang CODE, anywhere on its line: the language of\n"
+    "  the window texts printed (Label4, messages, list lines, captions): ja, the\n"
+    "  default, or en. Keys, field names, tabs and move text stay as they are.\n";
 
-}  // namespace
+constexpr std::string_view kLangOption = "--lang";
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+// Takes --lang CODE (or --lang=CODE) out of `args`; false, with `error` set,
+// when it has no value or is given twice.
+bool TakeLanguage(std::vector<std::string>& args, std::optional<std::string>& code,
+                  std::string& error) {
+  for (size_t i = 0; i < args.size();) {
+    std::optional<std::string> value;
+    if (args[i] == kLangOption) {
+      if (i + 1 >= args.size()) {
+        error = "option --lang needs a value";
+        return false;
+      }
+      value = args[i + 1];
+      args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
+    } else if (args[i].starts_with(std::string(kLangOption) + "=")) {
+      value = args[i].substr(kLangOption.size() + 1);
+      args.erase(args.begin() + static_cast<long>(i));
+    } else {
+      ++i;
+      continue;
+    }
+    if (code) {
+      error = "option --lang given twice";
+      return false;
+    }
+    code = *value;
+  }
+  return true;
+}
+
+int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.empty()) {
     err << "rq51-cli: no command given (see rq51-cli --help)\n";
     return 2;
@@ -65,6 +101,46 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (command == "render") return RunRender(rest, out, err);
   err << "rq51-cli: unknown command '" << Printable(command) << "' (see rq51-cli --help)\n";
   return 2;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const CliLanguages& languages) {
+  std::vector<std::string> rest = args;
+  std::optional<std::string> code;
+  std::string error;
+  if (!TakeLanguage(rest, code, error)) {
+    err << "rq51-cli: " << error << '\n';
+    return 2;
+  }
+  if (!code) return RunCommand(rest, out, err);
+  const bool japanese = *code == kJapanese;
+  if (!languages.use) {
+    // Without translations the texts are Japanese, as written.
+    if (japanese) return RunCommand(rest, out, err);
+    err << "rq51-cli: --lang " << Printable(*code)
+        << ": this rq51-cli was built without Qt and speaks Japanese (ja) only\n";
+    return 2;
+  }
+  if (!japanese &&
+      std::find(languages.codes.begin(), languages.codes.end(), *code) == languages.codes.end()) {
+    std::string known(kJapanese);
+    for (const std::string& other : languages.codes) {
+      if (other != kJapanese) known += ", " + other;
+    }
+    err << "rq51-cli: --lang " << Printable(*code) << ": not a language rq51-cli speaks (" << known
+        << ")\n";
+    return 2;
+  }
+  const std::string before = CurrentLanguage();
+  if (!languages.use(*code)) {
+    err << "rq51-cli: --lang " << Printable(*code) << ": its translation cannot be read\n";
+    return 2;
+  }
+  const int status = RunCommand(rest, out, err);
+  languages.use(before);
+  return status;
 }
 
 }  // namespace rq51::cli

@@ -20,6 +20,7 @@
 #include "cube/facelets.h"
 #include "cube/moves.h"
 #include "cube/standard_notation.h"
+#include "shell/shown_line.h"
 #include "shell/solver_window.h"
 
 namespace rq51::cli {
@@ -79,7 +80,7 @@ struct SolveRequest {
 
 // Reads the arguments; on a fault writes the message into `error`.
 std::optional<SolveRequest> ParseSolveArguments(const std::vector<std::string>& args,
-                                           std::string& error) {
+                                                std::string& error) {
   std::optional<std::string> window;
   std::optional<std::string> cube;
   std::optional<std::string> scramble;
@@ -173,7 +174,7 @@ void PrintWindow(const SolverWindow& window, bool standard, std::ostream& out) {
         if (line.list_box == n) out << line.text << '\n';
       }
     } else {
-      for (const std::string& line : lines) out << line << '\n';
+      for (const std::string& line : lines) out << ShownLine(line) << '\n';
     }
   }
   out << "Edit55\t" << window.edit55() << '\n';
@@ -213,7 +214,7 @@ void PrintTrace(const SolverWindow& window, bool standard, std::ostream& out) {
     if (standard && traced < texts.size()) {
       out << texts[traced] << '\t';
     } else {
-      out << place.text << '\t';
+      out << ShownLine(place.text) << '\t';
     }
     ++traced;
     for (int k = 1; k <= kFaceletCount; ++k) {
@@ -244,7 +245,7 @@ std::unique_ptr<SolverWindow> OpenFile(const SolveRequest& request, std::string&
     // A text that no window opens is refused as such.
     const TextReading reading = ReadOpenedText(bytes);
     error = reading.kind == OpenedKind::kRefused
-                ? Printable(path) + ": " + reading.refusal
+                ? Printable(path) + ": " + reading.refusal.Text()
                 : "missing --window cf0|cf|lb|tkc|tkl ('" + Printable(path) +
                       "' holds no saved solution)";
     return nullptr;

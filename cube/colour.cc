@@ -1,16 +1,23 @@
 #include "cube/colour.h"
 
+#include "cube/translation.h"
+
 namespace rq51 {
 
 const std::array<ColourInfo, kColourCount>& ColourTable() {
   // Orange is shown in fuchsia, as the windows always have.
   static constexpr std::array<ColourInfo, kColourCount> kTable = {{
-      {Colour::kGreen, "G", "clGreen", {0, 128, 0}, "GreenBtn", "緑"},
-      {Colour::kRed, "R", "clRed", {255, 0, 0}, "RedBtn", "赤"},
-      {Colour::kBlue, "B", "clBlue", {0, 0, 255}, "BlueBtn", "青"},
-      {Colour::kOrange, "O", "clFuchsia", {255, 0, 255}, "OrangeBtn", "オレンジ"},
-      {Colour::kWhite, "W", "clWhite", {255, 255, 255}, "WhiteBtn", "白"},
-      {Colour::kYellow, "Y", "clYellow", {255, 255, 0}, "YellowBtn", "黄"},
+      {Colour::kGreen, "G", "clGreen", {0, 128, 0}, "GreenBtn", RQ51_TR_NOOP("Colour", "緑")},
+      {Colour::kRed, "R", "clRed", {255, 0, 0}, "RedBtn", RQ51_TR_NOOP("Colour", "赤")},
+      {Colour::kBlue, "B", "clBlue", {0, 0, 255}, "BlueBtn", RQ51_TR_NOOP("Colour", "青")},
+      {Colour::kOrange,
+       "O",
+       "clFuchsia",
+       {255, 0, 255},
+       "OrangeBtn",
+       RQ51_TR_NOOP("Colour", "オレンジ")},
+      {Colour::kWhite, "W", "clWhite", {255, 255, 255}, "WhiteBtn", RQ51_TR_NOOP("Colour", "白")},
+      {Colour::kYellow, "Y", "clYellow", {255, 255, 0}, "YellowBtn", RQ51_TR_NOOP("Colour", "黄")},
   }};
   return kTable;
 }

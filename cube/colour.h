@@ -31,8 +31,10 @@ struct ColourInfo {
   std::string_view letter;        // "G" in the grids and on the command line
   std::string_view display_name;  // "clGreen": the name the net is painted by
   Rgb rgb;
-  std::string_view button;   // "GreenBtn"
-  std::string_view caption;  // "緑"
+  std::string_view button;  // "GreenBtn"
+  // "緑": the name of the colour, marked for translation under "Colour"
+  // (Tr("Colour", caption.data()) gives it in the language of the moment).
+  std::string_view caption;
 };
 
 // The six colours in the order of their buttons.

@@ -248,7 +248,7 @@ std::string StandardMoveName(Move move) {
   return {};
 }
 
-std::string StandardLine(std::string_view line, std::string_view turns) {
+StandardParts StandardLineParts(std::string_view line, std::string_view turns) {
   std::string written;
   std::string_view note;
   if (turns.empty()) {
@@ -258,9 +258,17 @@ std::string StandardLine(std::string_view line, std::string_view turns) {
     written = GroupsText(ReadMacroGroups(turns, {.accept_power3 = true}));
     note = line;
   }
-  note = TrimBlanks(note);
-  if (written.empty()) return note.empty() ? "//" : "// " + std::string(note);
-  return note.empty() ? written : written + " // " + std::string(note);
+  return {written, std::string(TrimBlanks(note))};
+}
+
+std::string JoinStandardLine(std::string_view turns, std::string_view note) {
+  if (turns.empty()) return note.empty() ? "//" : "// " + std::string(note);
+  return note.empty() ? std::string(turns) : std::string(turns) + " // " + std::string(note);
+}
+
+std::string StandardLine(std::string_view line, std::string_view turns) {
+  const StandardParts parts = StandardLineParts(line, turns);
+  return JoinStandardLine(parts.turns, parts.note);
 }
 
 std::optional<std::string> StandardRotation(const FaceletMap& map) {

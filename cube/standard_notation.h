@@ -66,6 +66,16 @@ std::string StandardMoveName(Move move);
 // (the program's notation) stands for the line's turns when its own text
 // does not carry them; the whole line is then the comment.
 std::string StandardLine(std::string_view line, std::string_view turns = {});
+// StandardLine in two parts: the turns in standard notation, and the rest of
+// the line as it is, blanks trimmed (either may be empty), so that the note
+// can be shown in another language; JoinStandardLine puts them together as
+// StandardLine does.
+struct StandardParts {
+  std::string turns;
+  std::string note;
+};
+StandardParts StandardLineParts(std::string_view line, std::string_view turns = {});
+std::string JoinStandardLine(std::string_view turns, std::string_view note);
 
 // Whole-cube turns that perform `map` ("x2", "y z'"), at most two; empty for
 // the identity, nullopt when the map turns no whole cube.

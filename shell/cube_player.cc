@@ -1,7 +1,11 @@
 #include "shell/cube_player.h"
 
 #include <algorithm>
+#include <string_view>
 #include <utility>
+
+#include "cube/translation.h"
+#include "shell/shown_line.h"
 
 namespace rq51 {
 
@@ -9,6 +13,24 @@ namespace {
 
 // Slow at both ends of a turn, fastest in the middle.
 double Eased(double progress) { return progress * progress * (3 - 2 * progress); }
+
+// The marked line as the language of the moment shows it (ShownLine), the
+// mark moved with the text it marks. Where the line shown in parts differs
+// from the line shown whole, the line stays as logged, so that the mark is
+// never misplaced.
+MarkedTurn ShownMarked(MarkedTurn marked) {
+  if (SpeakingJapanese() || marked.text.empty()) return marked;
+  const std::string_view text = marked.text;
+  const std::string before = ShownLine(text.substr(0, marked.begin));
+  const std::string turn = ShownLine(text.substr(marked.begin, marked.end - marked.begin));
+  const std::string after = ShownLine(text.substr(marked.end));
+  std::string whole = ShownLine(text);
+  if (before + turn + after != whole) return marked;
+  marked.begin = before.size();
+  marked.end = before.size() + turn.size();
+  marked.text = std::move(whole);
+  return marked;
+}
 
 }  // namespace
 
@@ -488,16 +510,16 @@ MarkedTurn CubePlayer::Marked() const {
     } else {
       mark(lines_[motion_->line], motion_->step);
     }
-    return marked;
+    return ShownMarked(std::move(marked));
   }
-  if (live_ || position_.line < 0) return marked;
+  if (live_ || position_.line < 0) return ShownMarked(std::move(marked));
   const Line& line = lines_[position_.line];
   if (position_.done > 0 && position_.done < StepCount(position_.line)) {
     mark(line, position_.done - 1);  // the last turn performed
   } else {
     marked.text = line.marked_text;
   }
-  return marked;
+  return ShownMarked(std::move(marked));
 }
 
 }  // namespace rq51

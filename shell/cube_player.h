@@ -122,8 +122,10 @@ class CubePlayer {
   int turn_index() const;
   int turn_total() const { return lines_.empty() ? 0 : lines_.back().turns_after; }
   // "ListBox2 12/31 · 57/134 手" for the line being performed or last
-  // performed; empty on the live cube.
+  // performed, in the language of the moment; empty on the live cube.
   std::string PlaceText() const;
+  // The line being performed with its turn marked, as the language of the
+  // moment shows it (ShownLine).
   MarkedTurn Marked() const;
   size_t line_count() const { return lines_.size(); }
   bool live() const { return live_; }

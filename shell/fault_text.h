@@ -7,7 +7,8 @@
 
 namespace rq51 {
 
-// One or two short Japanese sentences; empty for no fault.
+// One or two short sentences in the language of the moment; empty for no
+// fault.
 std::string FaultText(const ArrangementDiagnosis& diagnosis);
 
 }  // namespace rq51

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <set>
+#include <utility>
 
 #include "cube/colour.h"
 #include "cube/standard_notation.h"
+#include "cube/translation.h"
 #include "shell/fault_text.h"
 #include "shell/quoted_text.h"
 
@@ -15,23 +17,24 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kTurnsUnit = " 手";
 
-constexpr std::string_view kEmpty = "ファイルが空です。";
-constexpr std::string_view kTooLarge = "ファイルが大きすぎます（1 MBまで）。";
-constexpr std::string_view kNotUtf8 = "UTF-8の文字として読めないバイトがあります。";
-constexpr std::string_view kNotText = "テキストではないデータ（制御文字）があります。";
-constexpr std::string_view kNoWindow = "というウィンドウはありません。";
-constexpr std::string_view kTruncated =
-    "ファイルが途中で切れています（「合計」の行がありません）。";
-constexpr std::string_view kTotalWrong = "（各ListBoxの手数の合計と合いません）";
-constexpr std::string_view kNoTurns = "手順も色もありません。";
+// Why a text is refused, marked for translation under "Files".
+constexpr char kEmpty[] = RQ51_TR_NOOP("Files", "ファイルが空です。");
+constexpr char kTooLarge[] = RQ51_TR_NOOP("Files", "ファイルが大きすぎます（1 MBまで）。");
+constexpr char kNotUtf8[] = RQ51_TR_NOOP("Files", "UTF-8の文字として読めないバイトがあります。");
+constexpr char kNotText[] = RQ51_TR_NOOP("Files", "テキストではないデータ（制御文字）があります。");
+constexpr char kTruncated[] =
+    RQ51_TR_NOOP("Files", "ファイルが途中で切れています（「合計」の行がありません）。");
+constexpr char kNoTurns[] = RQ51_TR_NOOP("Files", "手順も色もありません。");
 
-TextReading Refused(int line, std::string_view reason) {
+Message FilesMessage(const char* text) { return Message("Files", text); }
+
+TextReading Refused(int line, Message reason) {
   TextReading reading;
-  reading.refusal = RefusalText(line, reason);
+  reading.refusal = RefusalMessage(line, std::move(reason));
   return reading;
 }
 
-std::string Unreadable(std::string_view line) { return Quoted(line) + std::string(kUnreadable); }
+TextReading Refused(int line, const char* reason) { return Refused(line, FilesMessage(reason)); }
 
 // The length of the UTF-8 character at `at`, or 0 when the bytes there are
 // no character (a stray continuation, an overlong form, a surrogate, a code
@@ -187,7 +190,10 @@ TextReading ReadSolution(const std::vector<std::string_view>& lines) {
   reading.kind = OpenedKind::kSolution;
   SavedSolution& saved = reading.solution;
   const std::optional<WindowKind> window = WindowOfTitle(TitleOf(lines[0]));
-  if (!window) return Refused(1, Quoted(TitleOf(lines[0])) + std::string(kNoWindow));
+  if (!window) {
+    return Refused(1, Message("Files", RQ51_TR_NOOP("Files", "%1というウィンドウはありません。"),
+                              {QuotedMessage(TitleOf(lines[0]))}));
+  }
   saved.window = *window;
   const WindowVariant& variant = VariantOf(*window);
 
@@ -195,9 +201,9 @@ TextReading ReadSolution(const std::vector<std::string_view>& lines) {
   const std::optional<std::string_view> letters = Labelled(lines[1], kEnteredLabel);
   const std::optional<StickerColours> entered =
       letters ? ColourLetters(*letters) : std::optional<StickerColours>();
-  if (!entered) return Refused(2, Unreadable(lines[1]));
+  if (!entered) return Refused(2, UnreadableMessage(lines[1]));
   if (CheckRealArrangement(*entered, variant.rule) != ArrangementFault::kReal) {
-    return Refused(2, ImpossibleCubeReason(FaultText(DiagnoseArrangement(*entered, variant.rule))));
+    return Refused(2, ImpossibleCubeReason(DiagnoseArrangement(*entered, variant.rule)));
   }
   saved.entered = *entered;
 
@@ -221,7 +227,7 @@ TextReading ReadSolution(const std::vector<std::string_view>& lines) {
     if (at >= lines.size()) return Refused(static_cast<int>(at) + 1, kTruncated);
     const std::optional<Heading> heading = ReadHeading(lines[at]);
     if (!heading || heading->list_box != list_box) {
-      return Refused(static_cast<int>(at) + 1, Unreadable(lines[at]));
+      return Refused(static_cast<int>(at) + 1, UnreadableMessage(lines[at]));
     }
     sum += heading->turns;
     SavedList list{list_box, {}};
@@ -232,40 +238,55 @@ TextReading ReadSolution(const std::vector<std::string_view>& lines) {
   }
   if (at >= lines.size()) return Refused(static_cast<int>(at) + 1, kTruncated);
   const std::optional<int> total = ReadTotal(lines[at]);
-  if (!total) return Refused(static_cast<int>(at) + 1, Unreadable(lines[at]));
+  if (!total) return Refused(static_cast<int>(at) + 1, UnreadableMessage(lines[at]));
   if (*total != sum) {
-    return Refused(static_cast<int>(at) + 1, Unreadable(lines[at]) + std::string(kTotalWrong));
+    return Refused(
+        static_cast<int>(at) + 1,
+        Message("Files", RQ51_TR_NOOP("Files", "%1（各ListBoxの手数の合計と合いません）"),
+                {UnreadableMessage(lines[at])}));
   }
   for (++at; at < lines.size(); ++at) {
-    if (!IsBlank(lines[at])) return Refused(static_cast<int>(at) + 1, Unreadable(lines[at]));
+    if (!IsBlank(lines[at])) {
+      return Refused(static_cast<int>(at) + 1, UnreadableMessage(lines[at]));
+    }
   }
   return reading;
 }
 
 }  // namespace
 
-std::string RefusalText(int line, std::string_view reason) {
-  return "ファイルの" + std::to_string(line) + "行目で読み込みを中止しました。" +
-         std::string(reason) + "ウィンドウはそのままです。";
+Message RefusalMessage(int line, Message reason) {
+  return Message(
+      "Files",
+      RQ51_TR_NOOP("Files",
+                   "ファイルの%1行目で読み込みを中止しました。%2ウィンドウはそのままです。"),
+      {Message::Verbatim(std::to_string(line)), std::move(reason)});
 }
 
-std::string ImpossibleCubeReason(std::string_view fault_text) {
-  return "入力された色が誤った配置です。" + std::string(fault_text);
+Message ImpossibleCubeReason(const ArrangementDiagnosis& diagnosis) {
+  return Message("Files", RQ51_TR_NOOP("Files", "入力された色が誤った配置です。%1"),
+                 {Message::Composed([diagnosis] { return FaultText(diagnosis); })});
 }
 
-std::string NoSuchButtonReason(std::string_view name) {
-  return Quoted(name) + "というボタンはありません。";
+Message NoSuchButtonReason(std::string_view name) {
+  return Message("Files", RQ51_TR_NOOP("Files", "%1というボタンはありません。"),
+                 {QuotedMessage(name)});
 }
 
-std::string OtherWindowText(WindowKind window) {
+Message OtherWindowMessage(WindowKind window) {
   const WindowVariant& variant = VariantOf(window);
-  return "このファイルは" + std::string(variant.name) + "（" + std::string(variant.title) +
-         "）の解法です。";
+  return Message("Files", RQ51_TR_NOOP("Files", "このファイルは%1（%2）の解法です。"),
+                 {Message::Verbatim(std::string(variant.name)),
+                  Message::Verbatim(std::string(variant.title))});
 }
 
-std::string DifferentLinesText(int list_box, size_t line) {
-  return "ファイルの手順と、いま計算した手順が違います（ListBox" + std::to_string(list_box) + "の" +
-         std::to_string(line) + "行目から）。計算した手順を表示しています。";
+Message DifferentLinesMessage(int list_box, size_t line) {
+  return Message(
+      "Files",
+      RQ51_TR_NOOP("Files",
+                   "ファイルの手順と、いま計算した手順が違います（ListBox%1の%2行目か"
+                   "ら）。計算した手順を表示しています。"),
+      {Message::Verbatim(std::to_string(list_box)), Message::Verbatim(std::to_string(line))});
 }
 
 TextReading ReadOpenedText(std::string_view bytes) {
@@ -288,8 +309,7 @@ TextReading ReadOpenedText(std::string_view bytes) {
   const TurnSequence sequence = ReadTurnSequence(text);
   if (!sequence.read) {
     return Refused(sequence.unread_line,
-                   Quoted(sequence.unread_word) +
-                       std::string(sequence.open_bracket ? kUnclosed : kUnreadable));
+                   UnreadWordMessage(sequence.unread_word, sequence.open_bracket));
   }
   if (sequence.moves.empty()) return Refused(static_cast<int>(lines.size()), kNoTurns);
   reading.kind = OpenedKind::kTurnSequence;

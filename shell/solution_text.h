@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "cube/arrangement_check.h"
+#include "cube/message.h"
 #include "shell/window_variant.h"
 
 namespace rq51 {
@@ -50,7 +51,7 @@ struct SavedSolution {
 
 struct TextReading {
   OpenedKind kind = OpenedKind::kRefused;
-  std::string refusal;       // kRefused: the message, naming the line
+  Message refusal;           // kRefused: the message, naming the line
   SavedSolution solution;    // kSolution
   StickerColours colours{};  // kTurnSequence, kColours: what the grids get
 };
@@ -65,16 +66,19 @@ TextReading ReadOpenedText(std::string_view bytes);
 // other text.
 std::optional<WindowKind> SolutionWindowOf(std::string_view bytes);
 
+// The messages of an opening, kept as messages so that they read in the
+// language of the moment wherever they are shown.
+//
 // "ファイルの3行目で読み込みを中止しました。…ウィンドウはそのままです。"
-std::string RefusalText(int line, std::string_view reason);
+Message RefusalMessage(int line, Message reason);
 // A refusal for a saved cube that cannot exist, with its named fault.
-std::string ImpossibleCubeReason(std::string_view fault_text);
+Message ImpossibleCubeReason(const ArrangementDiagnosis& diagnosis);
 // A refusal for a press that names no button of the window.
-std::string NoSuchButtonReason(std::string_view name);
+Message NoSuchButtonReason(std::string_view name);
 // Says which window a saved solution belongs to.
-std::string OtherWindowText(WindowKind window);
+Message OtherWindowMessage(WindowKind window);
 // The lines computed on opening differ from the saved ones from line `line`
 // (from 1) of ListBox<list_box> on.
-std::string DifferentLinesText(int list_box, size_t line);
+Message DifferentLinesMessage(int list_box, size_t line);
 
 }  // namespace rq51

@@ -5,6 +5,8 @@
 #include <utility>
 
 #include "cube/number_text.h"
+#include "cube/translation.h"
+#include "shell/shown_line.h"
 
 namespace rq51 {
 
@@ -101,7 +103,7 @@ void SolverWindow::ClearStageAndTrialLists() {
 void SolverWindow::ColoringClick() {
   BrowseLive();
   presses_.clear();
-  file_message_.clear();
+  file_message_ = {};
   ReadAndIdentify();
   ClearStageAndTrialLists();
   StartAfresh();
@@ -115,9 +117,9 @@ void SolverWindow::CheckArrangement() {
   last_fault_ = CheckEnteredArrangement(table_, variant_->rule);
   NameFault();
   if (last_fault_ == ArrangementFault::kReal) {
-    label4_ = std::string(kArrangementOk);
+    label4_ = kArrangementOk;
   } else {
-    label4_ = std::string(kArrangementWrong);
+    label4_ = kArrangementWrong;
     ResetWindow();
   }
 }
@@ -125,7 +127,7 @@ void SolverWindow::CheckArrangement() {
 void SolverWindow::ResetClick() {
   // Only the cube stays: a replay starts from it.
   presses_.clear();
-  file_message_.clear();
+  file_message_ = {};
   if (variant_->has_reset) RecordPress("Reset");
   ResetWindow();
 }
@@ -503,15 +505,15 @@ std::string SolverWindow::PlaybackText() const {
 std::string SolverWindow::PlaceText(const PlaybackPlace& place) {
   std::string text;
   if (place.start) {
-    text = std::string(place.text);
+    text = Tr("SolverWindow", std::string(place.text).c_str());
   } else if (place.list_box == 0) {
-    text = std::string(place.text) + "：ここでキューブを上下反転";
+    text = Fill(Tr("Playback", "%1：ここでキューブを上下反転"), {ShownLine(place.text)});
   } else {
     text = "ListBox" + std::to_string(place.list_box) + " " + std::to_string(place.index + 1) +
            "/" + std::to_string(place.list_size);
   }
-  return text + " · " + std::to_string(place.turns_so_far) + "/" +
-         std::to_string(place.turns_total) + " 手";
+  return Fill(Tr("Playback", "%1 · %2/%3 手"),
+              {text, std::to_string(place.turns_so_far), std::to_string(place.turns_total)});
 }
 
 const NetCell& SolverWindow::ShownNet(int k) const {

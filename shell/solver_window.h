@@ -12,8 +12,10 @@
 
 #include "cube/arrangement_check.h"
 #include "cube/colour.h"
+#include "cube/message.h"
 #include "cube/moves.h"
 #include "cube/state_table.h"
+#include "cube/translation.h"
 #include "shell/solution_text.h"
 #include "shell/stage_frame.h"
 #include "shell/window_variant.h"
@@ -43,12 +45,16 @@ struct StageButton {
   int list_box = 0;
 };
 
-inline constexpr std::string_view kNotEntered = "色が，未入力です。";
+// What Label4 says, written in Japanese and marked for translation under
+// "SolverWindow"; label4() gives it in the language of the moment.
+inline constexpr std::string_view kNotEntered = RQ51_TR_NOOP("SolverWindow", "色が，未入力です。");
 inline constexpr std::string_view kArrangementOk =
-    "正しい配置と思われます。次ステップへ移って下さい。";
-inline constexpr std::string_view kArrangementWrong = "誤った配置です。再入力して下さい。";
+    RQ51_TR_NOOP("SolverWindow", "正しい配置と思われます。次ステップへ移って下さい。");
+inline constexpr std::string_view kArrangementWrong =
+    RQ51_TR_NOOP("SolverWindow", "誤った配置です。再入力して下さい。");
 // Where the line under the net says the start is.
-inline constexpr std::string_view kStartPlaceText = "入力されたキューブ";
+inline constexpr std::string_view kStartPlaceText =
+    RQ51_TR_NOOP("SolverWindow", "入力されたキューブ");
 
 class SolverWindow {
  public:
@@ -105,7 +111,8 @@ class SolverWindow {
   void SetNetText(int k, std::string text);
   std::string& edit55() { return edit55_; }
   const std::string& edit55() const { return edit55_; }
-  const std::string& label4() const { return label4_; }
+  // Label4 in the language of the moment.
+  std::string label4() const { return Tr("SolverWindow", label4_.data()); }
   // ListBox1 .. ListBox6; only those the window has exist.
   bool HasListBox(int n) const { return lists_.count(n) != 0; }
   const std::vector<std::string>& list_box(int n) const { return lists_.at(n); }
@@ -207,18 +214,23 @@ class SolverWindow {
     WindowKind window;
     // One line: why a text was refused, which window a solution belongs to,
     // or, for a solution opened here, that the lines computed now differ from
-    // the saved ones (empty when they agree).
+    // the saved ones (empty when they agree); in the language spoken when
+    // the text was opened (file_message() says it again in the language of
+    // the moment).
     std::string message;
   };
   OpenedText OpenText(std::string_view bytes);
-  // What the last opening said; cleared by the next confirmation or Reset.
-  const std::string& file_message() const { return file_message_; }
+  // What the last opening said, in the language of the moment; cleared by
+  // the next confirmation or Reset.
+  std::string file_message() const { return file_message_.Text(); }
 
   // Every listed line in standard notation (StandardLine), in the order
   // performed: a turning over as the whole-cube turns it performs
   // ("x2 // ④．上下反転持ち替え", list_box 0), and a preparation after
   // earlier lines as a comment with Sikou's caption (list_box -1), since
-  // the cube returns to the entry there.
+  // the cube returns to the entry there. The comments (notes, captions) are
+  // in the language of the moment (ShownLine); the turns are the same in
+  // every language.
   struct SharedLine {
     int list_box;
     size_t index;  // the line's place in its list
@@ -240,7 +252,7 @@ class SolverWindow {
   // an empty one, leaves the grids as they are and says why in
   // scramble_message().
   void ScrambleClick();
-  const std::string& scramble_message() const { return scramble_message_; }
+  std::string scramble_message() const { return scramble_message_.Text(); }
   // A colour letter typed while grid `grid` has the keyboard: chooses that
   // colour, paints the selected cell and selects the next one, left to right
   // and top to bottom, then the first cell of the next grid (1 -> 2 -> ... ->
@@ -250,7 +262,8 @@ class SolverWindow {
   // FaultLabel: which rule the last refused entry breaks; rule kNone and no
   // text once an entry is accepted.
   const ArrangementDiagnosis& named_fault() const { return named_fault_; }
-  const std::string& fault_text() const { return fault_text_; }
+  // The named fault in words (FaultText), in the language of the moment.
+  std::string fault_text() const;
   // The cells the named fault concerns, outlined until the next paint or
   // confirmation.
   bool IsOutlined(int grid, int column, int row) const;
@@ -317,7 +330,7 @@ class SolverWindow {
   void PressTrialButtonsOf(const SavedSolution& saved);
   // The first place where the lists differ from the saved ones, as a
   // message; empty when they agree.
-  std::string DifferenceFrom(const SavedSolution& saved) const;
+  Message DifferenceFrom(const SavedSolution& saved) const;
 
   const WindowVariant* variant_;
   const Method* method_;
@@ -330,7 +343,8 @@ class SolverWindow {
   mutable std::array<NetCell, kFaceletCount + 1> net_{};
   mutable bool net_pending_ = false;
   std::string edit55_;
-  std::string label4_{kNotEntered};
+  // One of kNotEntered, kArrangementOk, kArrangementWrong.
+  std::string_view label4_ = kNotEntered;
   std::map<int, std::vector<std::string>> lists_;
   ArrangementFault last_fault_ = ArrangementFault::kReal;
   std::vector<Moment> moments_;
@@ -341,13 +355,12 @@ class SolverWindow {
   int last_run_turns_ = 0;
   // Sequence entry and the named fault.
   std::string scramble_text_;
-  std::string scramble_message_;
+  Message scramble_message_;
   ArrangementDiagnosis named_fault_;
-  std::string fault_text_;
   std::array<bool, kFaceletCount + 1> outlined_{};
   // Files.
   std::string presses_;
-  std::string file_message_;
+  Message file_message_;
 };
 
 }  // namespace rq51

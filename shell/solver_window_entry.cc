@@ -5,31 +5,26 @@
 #include <string_view>
 
 #include "cube/standard_notation.h"
+#include "cube/translation.h"
 #include "shell/fault_text.h"
 #include "shell/quoted_text.h"
 #include "shell/solver_window.h"
 
 namespace rq51 {
 
-namespace {
-
-constexpr std::string_view kNoSequence = "手順を入力して下さい。";
-constexpr std::string_view kGridsKept = "グリッドの色はそのままです。";
-
-}  // namespace
-
 void SolverWindow::ScrambleClick() {
   BrowseLive();
   const TurnSequence sequence = ReadTurnSequence(scramble_text_);
   if (sequence.read && sequence.moves.empty()) {
     // Only blanks: painting a solved cube over the entry would lose it.
-    scramble_message_ = std::string(kNoSequence);
+    scramble_message_ =
+        Message("SolverWindow", RQ51_TR_NOOP("SolverWindow", "手順を入力して下さい。"));
     return;
   }
   if (!sequence.read) {
-    scramble_message_ = Quoted(sequence.unread_word) +
-                        std::string(sequence.open_bracket ? kUnclosed : kUnreadable) +
-                        std::string(kGridsKept);
+    scramble_message_ =
+        Message("SolverWindow", RQ51_TR_NOOP("SolverWindow", "%1グリッドの色はそのままです。"),
+                {UnreadWordMessage(sequence.unread_word, sequence.open_bracket)});
     return;
   }
   const auto colours = ColoursAfterTurns(sequence.moves);
@@ -37,7 +32,7 @@ void SolverWindow::ScrambleClick() {
     const GridCell cell = FaceletGridCell(k);
     grids_[cell.grid][cell.column][cell.row] = colours[k];
   }
-  scramble_message_.clear();
+  scramble_message_ = {};
   ClearOutlines();
 }
 
@@ -57,6 +52,8 @@ int SolverWindow::TypeColour(int grid, Colour colour) {
   return grid;
 }
 
+std::string SolverWindow::fault_text() const { return FaultText(named_fault_); }
+
 bool SolverWindow::IsOutlined(int grid, int column, int row) const {
   if (grid < 1 || grid > kFaceCount || column < 0 || column > 2 || row < 0 || row > 2) {
     return false;
@@ -66,10 +63,9 @@ bool SolverWindow::IsOutlined(int grid, int column, int row) const {
 
 void SolverWindow::NameFault() {
   ClearOutlines();
-  scramble_message_.clear();
+  scramble_message_ = {};
   if (last_fault_ == ArrangementFault::kReal) {
     named_fault_ = {};
-    fault_text_.clear();
     return;
   }
   named_fault_ = DiagnoseArrangement(ColoursOf(table_), variant_->rule);
@@ -77,7 +73,6 @@ void SolverWindow::NameFault() {
   // home numbers that identification could not give are pieces it could
   // not tell apart.
   if (named_fault_.rule == FaultRule::kNone) named_fault_.rule = FaultRule::kPieces;
-  fault_text_ = FaultText(named_fault_);
   for (int facelet : named_fault_.facelets) outlined_[facelet] = true;
 }
 

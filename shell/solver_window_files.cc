@@ -78,12 +78,12 @@ SolverWindow::OpenedText SolverWindow::OpenText(std::string_view bytes) {
   switch (reading.kind) {
     case OpenedKind::kRefused:
       file_message_ = reading.refusal;
-      return {OpenedKind::kRefused, kind(), reading.refusal};
+      return {OpenedKind::kRefused, kind(), file_message_.Text()};
     case OpenedKind::kTurnSequence:
     case OpenedKind::kColours:
       BrowseLive();
       PaintGrids(reading.colours);
-      file_message_.clear();
+      file_message_ = {};
       return {reading.kind, kind(), {}};
     case OpenedKind::kSolution:
     case OpenedKind::kOtherWindow:
@@ -91,7 +91,7 @@ SolverWindow::OpenedText SolverWindow::OpenText(std::string_view bytes) {
   }
   const SavedSolution& saved = reading.solution;
   if (saved.window != kind()) {
-    return {OpenedKind::kOtherWindow, saved.window, OtherWindowText(saved.window)};
+    return {OpenedKind::kOtherWindow, saved.window, OtherWindowMessage(saved.window).Text()};
   }
 
   // The replay runs in a window of its own, so that a refusal half-way
@@ -106,14 +106,14 @@ SolverWindow::OpenedText SolverWindow::OpenText(std::string_view bytes) {
   if (opened.last_fault_ != ArrangementFault::kReal) {
     // The reader checks the colours as the entry does; should the two ever
     // disagree, the window's verdict stands.
-    file_message_ = RefusalText(2, ImpossibleCubeReason(opened.fault_text_));
-    return {OpenedKind::kRefused, kind(), file_message_};
+    file_message_ = RefusalMessage(2, ImpossibleCubeReason(opened.named_fault_));
+    return {OpenedKind::kRefused, kind(), file_message_.Text()};
   }
   if (saved.has_presses) {
     for (const std::string& name : saved.presses) {
       if (!opened.PressButton(name)) {
-        file_message_ = RefusalText(saved.presses_line, NoSuchButtonReason(name));
-        return {OpenedKind::kRefused, kind(), file_message_};
+        file_message_ = RefusalMessage(saved.presses_line, NoSuchButtonReason(name));
+        return {OpenedKind::kRefused, kind(), file_message_.Text()};
       }
     }
   } else {
@@ -122,7 +122,7 @@ SolverWindow::OpenedText SolverWindow::OpenText(std::string_view bytes) {
   opened.BrowseLive();
   opened.file_message_ = opened.DifferenceFrom(saved);
   *this = std::move(opened);
-  return {OpenedKind::kSolution, kind(), file_message_};
+  return {OpenedKind::kSolution, kind(), file_message_.Text()};
 }
 
 void SolverWindow::PressButtonsOf(const SavedSolution& saved) {
@@ -178,7 +178,7 @@ void SolverWindow::PressTrialButtonsOf(const SavedSolution& saved) {
   }
 }
 
-std::string SolverWindow::DifferenceFrom(const SavedSolution& saved) const {
+Message SolverWindow::DifferenceFrom(const SavedSolution& saved) const {
   for (const SavedList& list : saved.lists) {
     const auto it = lists_.find(list.list_box);
     if (it == lists_.end()) continue;
@@ -186,7 +186,7 @@ std::string SolverWindow::DifferenceFrom(const SavedSolution& saved) const {
     const auto [here, there] =
         std::mismatch(lines.begin(), lines.end(), list.lines.begin(), list.lines.end());
     if (here != lines.end() || there != list.lines.end()) {
-      return DifferentLinesText(list.list_box, static_cast<size_t>(here - lines.begin()) + 1);
+      return DifferentLinesMessage(list.list_box, static_cast<size_t>(here - lines.begin()) + 1);
     }
   }
   return {};

@@ -5,9 +5,20 @@
 #include <string>
 
 #include "cube/standard_notation.h"
+#include "shell/shown_line.h"
 #include "shell/solver_window.h"
 
 namespace rq51 {
+
+namespace {
+
+// StandardLine with its note in the language of the moment.
+std::string ShownStandardLine(std::string_view line, std::string_view turns) {
+  const StandardParts parts = StandardLineParts(line, turns);
+  return JoinStandardLine(parts.turns, ShownLine(parts.note));
+}
+
+}  // namespace
 
 std::vector<SolverWindow::SharedLine> SolverWindow::StandardSolution() const {
   std::vector<SharedLine> shared;
@@ -18,8 +29,7 @@ std::vector<SolverWindow::SharedLine> SolverWindow::StandardSolution() const {
     const Moment& moment = moments_[n];
     switch (moment.kind) {
       case Moment::Kind::kStart:
-        if (!shared.empty())
-          shared.push_back({-1, 0, "// " + std::string(variant_->sikou_caption)});
+        if (!shared.empty()) shared.push_back({-1, 0, "// " + ShownLine(variant_->sikou_caption)});
         unlisted = FaceletMap();
         break;
       case Moment::Kind::kSilent:
@@ -27,7 +37,7 @@ std::vector<SolverWindow::SharedLine> SolverWindow::StandardSolution() const {
         break;
       case Moment::Kind::kTurnedOver: {
         const std::optional<std::string> turns = StandardRotation(unlisted);
-        const std::string caption(moment.caption);
+        const std::string caption = ShownLine(moment.caption);
         shared.push_back(
             {0, 0, turns && !turns->empty() ? *turns + " // " + caption : "// " + caption});
         unlisted = FaceletMap();
@@ -37,7 +47,7 @@ std::vector<SolverWindow::SharedLine> SolverWindow::StandardSolution() const {
         if (moment.list_box > 0) {
           shared.push_back(
               {moment.list_box, moment.index,
-               StandardLine(lists_.at(moment.list_box)[moment.index], moment.turns_text)});
+               ShownStandardLine(lists_.at(moment.list_box)[moment.index], moment.turns_text)});
         }
         break;
     }
@@ -75,7 +85,7 @@ std::string SolverWindow::StandardLinesText(int list_box, const std::vector<size
   chosen.erase(std::unique(chosen.begin(), chosen.end()), chosen.end());
   std::string text;
   for (size_t row : chosen) {
-    if (row < lines.size()) text += StandardLine(lines[row], written[row]) + "\n";
+    if (row < lines.size()) text += ShownStandardLine(lines[row], written[row]) + "\n";
   }
   return text;
 }

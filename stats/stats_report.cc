@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/shown_line.h"
 #include "shell/window_variant.h"
 
 namespace rq51::stats {
@@ -53,15 +54,15 @@ std::vector<std::vector<Field>> Rows(const RunResult& result) {
     const std::string_view window = TallyName(tally);
     const std::vector<const Stage*> stages =
         tally.method == nullptr ? std::vector<const Stage*>{} : CountedStages(*tally.method);
-    const std::string_view caption =
-        tally.method == nullptr ? kTwoPhaseCaption : tally.method->one_shot_caption;
+    const std::string caption = tally.method == nullptr ? Tr("Stats", kTwoPhaseCaption.data())
+                                                        : ShownLine(tally.method->one_shot_caption);
     for (size_t s = 0; s <= stages.size(); ++s) {
       const bool all = s == 0;
       const TurnTally* figures = all ? &tally.total : &tally.stages[s - 1];
       std::vector<Field> row = {
           {"window", std::string(window), true},
           {"stage", all ? "all" : std::string(stages[s - 1]->button), true},
-          {"caption", std::string(all ? caption : stages[s - 1]->caption), true},
+          {"caption", all ? caption : ShownLine(stages[s - 1]->caption), true},
           {"cubes", std::to_string(tally.cubes)},
           {"solved", std::to_string(tally.solved)},
       };

@@ -9,15 +9,18 @@
 #include <string>
 #include <string_view>
 
+#include "cube/translation.h"
 #include "stats/method_stats.h"
 
 namespace rq51::stats {
 
 enum class ReportFormat { kText, kCsv, kJson };
 
-// The window field and the caption of the two-phase baseline's row.
+// The window field and the caption of the two-phase baseline's row (marked
+// for translation under "Stats": the report gives the captions in the
+// language of the moment).
 inline constexpr std::string_view kTwoPhaseName = "two-phase";
-inline constexpr std::string_view kTwoPhaseCaption = "参考：最短に近い解法";
+inline constexpr std::string_view kTwoPhaseCaption = RQ51_TR_NOOP("Stats", "参考：最短に近い解法");
 
 // "cf0" ... "tkl" for a method, "two-phase" for the baseline.
 std::string_view TallyName(const MethodTally& tally);

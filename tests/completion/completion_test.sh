@@ -52,6 +52,13 @@ expect "" rq51-cli solve --window tw
 expect "csv" rq51-cli stats --format c
 expect "CES CROSS Coloring" rq51-cli solve --window lb C
 expect "Upper1 Upper2" rq51-cli solve --window tkc Up
+# --lang CODE, with every command and before the command too.
+expect "--lang" rq51-cli --la
+expect "--lang" rq51-cli stats --la
+expect "en" rq51-cli --lang e
+expect "en ja" rq51-cli solve --window lb --lang ""
+expect "solve" rq51-cli --lang en so
+expect "CES CROSS Coloring" rq51-cli --lang en solve --window lb C
 
 # Every button offered for a window is one the window has: rq51-cli presses
 # them all without refusing one.
