@@ -94,6 +94,8 @@ bench: build
 # README's "Which method?"; the baseline takes about 20 ms a cube).
 screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/rq51-screenshots docs/screenshots
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/rq51-screenshots --lang en $(BUILD)/screenshots-en
+	cp $(BUILD)/screenshots-en/lb_solved.png docs/screenshots/lb_solved_en.png
 	./$(BUILD)/rq51-cli stats --n 10000 --seed 1 --plot docs/screenshots/method_turns.png
 	./$(BUILD)/rq51-cli render --window lb --scramble "R U F2 L' B D2" CES --at 5 --progress 0.4 \
 		--hidden on --out docs/screenshots/cube_render.png

@@ -11,6 +11,7 @@ namespace rq51 {
 namespace {
 
 constexpr char kContext[] = "Log";
+constexpr char kCaptionContext[] = "SolverWindow";
 constexpr std::string_view kTimes = "乗";
 
 // The words the methods write into their lists besides move text and piece
@@ -74,6 +75,11 @@ bool HoldsAt(std::string_view line, size_t i, std::string_view word) {
 
 std::string ShownLine(std::string_view line) {
   if (SpeakingJapanese()) return std::string(line);
+  // A stage's caption stands alone where a list or a shared solution names
+  // its stage, and reads as on its button.
+  std::string whole(line);
+  std::string caption = Tr(kCaptionContext, whole.c_str());
+  if (caption != whole) return caption;
   std::string shown;
   shown.reserve(line.size());
   size_t i = 0;

@@ -38,21 +38,8 @@ QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The captions and the legend the explorer shows, marked for the translation
-// tools; the checks below keep them the texts the explorer gives.
-constexpr std::string_view kMarkedTrans = RQ51_TR_NOOP("Explorer", "演算");
-constexpr std::string_view kMarkedNumduke = RQ51_TR_NOOP("Explorer", "番号付け");
-constexpr std::string_view kMarkedClose = RQ51_TR_NOOP("Explorer", "閉じる(&C)");
-constexpr std::array<std::string_view, kCycleLegend.size()> kMarkedLegend = {
-    RQ51_TR_NOOP("Explorer", "(a，b，c)は"),      RQ51_TR_NOOP("Explorer", "巡回置換を表す。"),
-    RQ51_TR_NOOP("Explorer", "つまり"),           RQ51_TR_NOOP("Explorer", "   a はｂの位置に"),
-    RQ51_TR_NOOP("Explorer", "   b はcの位置に"), RQ51_TR_NOOP("Explorer", "   c はaの位置に"),
-    RQ51_TR_NOOP("Explorer", "移動する。"),
-};
-static_assert(kMarkedTrans == kTransCaption && kMarkedNumduke == kNumdukeCaption &&
-              kMarkedClose == kCloseCaption && kMarkedLegend == kCycleLegend);
-
-// An explorer text in the language of the moment.
+// An explorer text (marked where app/explorer.h writes it) in the language
+// of the moment.
 QString Shown(std::string_view text) { return Tq("Explorer", std::string(text).c_str()); }
 
 // Net geometry: box 1 (net row 4, column 6) is at (158, 99); boxes are 29
