@@ -154,11 +154,11 @@
     <name>Files</name>
     <message>
         <source>解法を保存…</source>
-        <translation>Save solution…</translation>
+        <translation>Save solution...</translation>
     </message>
     <message>
         <source>解法を開く…</source>
-        <translation>Open solution…</translation>
+        <translation>Open solution...</translation>
     </message>
     <message>
         <source>最近のファイル</source>
@@ -228,7 +228,7 @@
     </message>
     <message>
         <source>「%1…」</source>
-        <translation>“%1…”</translation>
+        <translation>“%1...”</translation>
     </message>
     <message>
         <source>「%1」</source>
@@ -698,7 +698,7 @@
     </message>
     <message>
         <source>参考：最短に近い解法を計算中…</source>
-        <translation>Near-shortest solution: searching…</translation>
+        <translation>Near-shortest solution: searching...</translation>
     </message>
     <message>
         <source>（探索の上限で打ち切り）</source>
@@ -714,7 +714,7 @@
     </message>
     <message>
         <source>標準記法（R U2 F&apos; …）でクリップボードへ</source>
-        <translation>To the clipboard in standard notation (R U2 F&apos; …)</translation>
+        <translation>To the clipboard in standard notation (R U2 F&apos; ...)</translation>
     </message>
     <message>
         <source>3Dで再生</source>
