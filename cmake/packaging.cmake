@@ -51,6 +51,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The windows are drawn in a Japanese Gothic face that only this font
 # package brings.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
+# Qt's own dialogs and buttons (the file dialog, message boxes) speak the
+# language chosen when Qt's translations are installed.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "study and solve the 3x3x3 cube, method by method
@@ -63,5 +66,5 @@ Five methods are taught, each in its own window: corners first by exchange
 brackets (CF-0) and by fitting turns (CF), layer by layer (LB), and two
 methods that build the upper face first (TK-C and TK-L). A permutation
 explorer shows the 27 turns as permutations of the 54 stickers. The windows
-are in Japanese; rq51-cli drives them from the command line.")
+are in Japanese or in English; rq51-cli drives them from the command line.")
 include(CPack)
