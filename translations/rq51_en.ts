@@ -600,7 +600,7 @@
     </message>
     <message>
         <source>RQ51 ルービック・キューブ解法プログラム試論</source>
-        <translation>RQ51 An Essay on Programs That Solve the Cube</translation>
+        <translation>RQ51 Rubik&apos;s Cube solving programs: an essay</translation>
     </message>
 </context>
 <context>
