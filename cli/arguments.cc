@@ -61,6 +61,29 @@ bool TakeOptionValue(const std::vector<std::string>& args, size_t& i,
   return true;
 }
 
+OptionRead TakeValueOption(const std::vector<std::string>& args, size_t& i,
+                           std::initializer_list<ValueOption> options, std::string& error) {
+  for (const ValueOption& option : options) {
+    if (args[i] != option.name) continue;
+    return TakeOptionValue(args, i, *option.value, error) ? OptionRead::kTaken
+                                                          : OptionRead::kFailed;
+  }
+  return OptionRead::kNotNamed;
+}
+
+bool IsLongOption(std::string_view arg) {
+  return arg.size() >= 2 && arg[0] == '-' && arg[1] == '-';
+}
+
+std::string UnknownOption(std::string_view arg) {
+  return "unknown option '" + Printable(arg) + "'";
+}
+
+std::string UnexpectedArgument(std::string_view arg) {
+  if (arg.size() >= 2 && arg[0] == '-') return UnknownOption(arg);
+  return "unexpected argument '" + Printable(arg) + "'";
+}
+
 std::optional<StickerColours> CubeFromArguments(const std::optional<std::string>& cube,
                                                 const std::optional<std::string>& scramble,
                                                 std::string& error) {

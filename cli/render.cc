@@ -83,14 +83,13 @@ std::optional<double> Fraction(const std::string& text) {
 }
 
 std::optional<RenderRequest> ParseRenderArguments(const std::vector<std::string>& args,
-                                            std::string& error) {
+                                                  std::string& error) {
   WindowEntryReader reader;
   std::vector<std::string> presses;
   std::optional<std::string> at, progress, hidden, size, out;
   RenderRequest request;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    std::optional<std::string>* option = nullptr;
     if (arg == "--help" || arg == "-h") {
       request.help = true;
       return request;
@@ -99,24 +98,20 @@ std::optional<RenderRequest> ParseRenderArguments(const std::vector<std::string>
       if (!error.empty()) return std::nullopt;
       continue;
     }
-    if (arg == "--at") {
-      option = &at;
-    } else if (arg == "--progress") {
-      option = &progress;
-    } else if (arg == "--hidden") {
-      option = &hidden;
-    } else if (arg == "--size") {
-      option = &size;
-    } else if (arg == "--out") {
-      option = &out;
-    } else if (arg.size() >= 2 && arg[0] == '-' && arg[1] == '-') {
-      error = "unknown option '" + Printable(arg) + "'";
+    const OptionRead read = TakeValueOption(args, i,
+                                            {{"--at", &at},
+                                             {"--progress", &progress},
+                                             {"--hidden", &hidden},
+                                             {"--size", &size},
+                                             {"--out", &out}},
+                                            error);
+    if (read == OptionRead::kFailed) return std::nullopt;
+    if (read == OptionRead::kTaken) continue;
+    if (IsLongOption(arg)) {
+      error = UnknownOption(arg);
       return std::nullopt;
-    } else {
-      presses.push_back(arg);
-      continue;
     }
-    if (!TakeOptionValue(args, i, *option, error)) return std::nullopt;
+    presses.push_back(arg);
   }
 
   std::optional<WindowEntry> entry = reader.Finish(std::move(presses), error);

@@ -46,7 +46,7 @@ struct ShortestRequest {
 };
 
 std::optional<ShortestRequest> ParseShortestArguments(const std::vector<std::string>& args,
-                                              std::string& error) {
+                                                      std::string& error) {
   ShortestRequest request;
   std::optional<std::string> cube, scramble, max;
   for (size_t i = 0; i < args.size(); ++i) {
@@ -55,19 +55,13 @@ std::optional<ShortestRequest> ParseShortestArguments(const std::vector<std::str
       request.help = true;
       return request;
     }
-    std::optional<std::string>* option = nullptr;
-    if (arg == "--cube") {
-      option = &cube;
-    } else if (arg == "--scramble") {
-      option = &scramble;
-    } else if (arg == "--max") {
-      option = &max;
-    } else {
-      error = (arg.size() >= 2 && arg[0] == '-' ? "unknown option '" : "unexpected argument '") +
-              Printable(arg) + "'";
+    const OptionRead read = TakeValueOption(
+        args, i, {{"--cube", &cube}, {"--scramble", &scramble}, {"--max", &max}}, error);
+    if (read == OptionRead::kFailed) return std::nullopt;
+    if (read == OptionRead::kNotNamed) {
+      error = UnexpectedArgument(arg);
       return std::nullopt;
     }
-    if (!TakeOptionValue(args, i, *option, error)) return std::nullopt;
   }
   if (max) {
     int value = 0;

@@ -88,7 +88,6 @@ std::optional<SolveRequest> ParseSolveArguments(const std::vector<std::string>& 
   SolveRequest request;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    std::optional<std::string>* option = nullptr;
     if (arg == "--help" || arg == "-h") {
       request.help = true;
       return request;
@@ -97,26 +96,21 @@ std::optional<SolveRequest> ParseSolveArguments(const std::vector<std::string>& 
       request.trace = true;
       continue;
     }
-    if (arg == "--window") {
-      option = &window;
-    } else if (arg == "--cube") {
-      option = &cube;
-    } else if (arg == "--scramble") {
-      option = &scramble;
-    } else if (arg == "--open") {
-      option = &request.open;
-    } else if (arg == "--save") {
-      option = &request.save;
-    } else if (arg == "--notation") {
-      option = &notation;
-    } else if (arg.size() >= 2 && arg[0] == '-' && arg[1] == '-') {
-      error = "unknown option '" + Printable(arg) + "'";
+    const OptionRead read = TakeValueOption(args, i,
+                                            {{"--window", &window},
+                                             {"--cube", &cube},
+                                             {"--scramble", &scramble},
+                                             {"--open", &request.open},
+                                             {"--save", &request.save},
+                                             {"--notation", &notation}},
+                                            error);
+    if (read == OptionRead::kFailed) return std::nullopt;
+    if (read == OptionRead::kTaken) continue;
+    if (IsLongOption(arg)) {
+      error = UnknownOption(arg);
       return std::nullopt;
-    } else {
-      request.presses.push_back(arg);
-      continue;
     }
-    if (!TakeOptionValue(args, i, *option, error)) return std::nullopt;
+    request.presses.push_back(arg);
   }
 
   if (notation) {

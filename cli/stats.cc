@@ -107,7 +107,7 @@ struct StatsRequest {
 }
 
 std::optional<StatsRequest> ParseStatsArguments(const std::vector<std::string>& args,
-                                           std::string& error) {
+                                                std::string& error) {
   StatsRequest request;
   std::optional<std::string> n, seed, windows, format, plot, threads;
   for (size_t i = 0; i < args.size(); ++i) {
@@ -116,25 +116,19 @@ std::optional<StatsRequest> ParseStatsArguments(const std::vector<std::string>& 
       request.help = true;
       return request;
     }
-    std::optional<std::string>* option = nullptr;
-    if (arg == "--n") {
-      option = &n;
-    } else if (arg == "--seed") {
-      option = &seed;
-    } else if (arg == "--window") {
-      option = &windows;
-    } else if (arg == "--format") {
-      option = &format;
-    } else if (arg == "--plot") {
-      option = &plot;
-    } else if (arg == "--threads") {
-      option = &threads;
-    } else {
-      error = (arg.size() >= 2 && arg[0] == '-' ? "unknown option '" : "unexpected argument '") +
-              Printable(arg) + "'";
+    const OptionRead read = TakeValueOption(args, i,
+                                            {{"--n", &n},
+                                             {"--seed", &seed},
+                                             {"--window", &windows},
+                                             {"--format", &format},
+                                             {"--plot", &plot},
+                                             {"--threads", &threads}},
+                                            error);
+    if (read == OptionRead::kFailed) return std::nullopt;
+    if (read == OptionRead::kNotNamed) {
+      error = UnexpectedArgument(arg);
       return std::nullopt;
     }
-    if (!TakeOptionValue(args, i, *option, error)) return std::nullopt;
   }
 
   if (n) {

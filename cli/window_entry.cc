@@ -18,19 +18,9 @@ void PaintCube(SolverWindow& window, const StickerColours& paint) {
 }
 
 bool WindowEntryReader::Take(const std::vector<std::string>& args, size_t& i, std::string& error) {
-  const std::string& arg = args[i];
-  std::optional<std::string>* option = nullptr;
-  if (arg == "--window") {
-    option = &window_;
-  } else if (arg == "--cube") {
-    option = &cube_;
-  } else if (arg == "--scramble") {
-    option = &scramble_;
-  } else {
-    return false;
-  }
-  TakeOptionValue(args, i, *option, error);
-  return true;
+  return TakeValueOption(args, i,
+                         {{"--window", &window_}, {"--cube", &cube_}, {"--scramble", &scramble_}},
+                         error) != OptionRead::kNotNamed;
 }
 
 std::optional<WindowEntry> WindowEntryReader::Finish(std::vector<std::string> presses,
