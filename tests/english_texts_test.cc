@@ -24,6 +24,7 @@
 #include "shell/shown_line.h"
 #include "tests/faulty_cubes.h"
 #include "tests/test_cubes.h"
+#include "tests/test_text.h"
 #include "ui/language.h"
 
 namespace rq51 {
@@ -123,19 +124,8 @@ void ExpectSaidInEnglish(const SolverWindow& window, const std::string& what) {
   EXPECT_EQ(SaidBy(window), japanese) << what;
 }
 
-// The text with line `line` (from 1) replaced.
-std::string WithLine(std::string text, int line, std::string_view replacement) {
-  size_t start = 0;
-  for (int n = 1; n < line; ++n) start = text.find('\n', start) + 1;
-  const size_t end = text.find('\n', start);
-  return text.replace(start, end - start, replacement);
-}
-
-std::string FirstLines(const std::string& text, int lines) {
-  size_t end = 0;
-  for (int n = 0; n < lines; ++n) end = text.find('\n', end) + 1;
-  return text.substr(0, end);
-}
+using test::FirstLines;
+using test::WithLine;
 
 // Every window, confirmed with real and impossible cubes, solved and browsed
 // line by line, given turn sequences it cannot read, and opening texts it

@@ -16,6 +16,7 @@
 #include "solvers/methods.h"
 #include "tests/test_cubes.h"
 #include "tests/test_names.h"
+#include "tests/test_text.h"
 
 namespace rq51 {
 namespace {
@@ -218,20 +219,8 @@ std::string SavedLbText() {
   return window.SolutionText();
 }
 
-// The text with line `line` (from 1) replaced.
-std::string WithLine(std::string text, int line, std::string_view replacement) {
-  size_t start = 0;
-  for (int n = 1; n < line; ++n) start = text.find('\n', start) + 1;
-  const size_t end = text.find('\n', start);
-  return text.replace(start, end - start, replacement);
-}
-
-// The first `lines` lines of the text.
-std::string FirstLines(const std::string& text, int lines) {
-  size_t end = 0;
-  for (int n = 0; n < lines; ++n) end = text.find('\n', end) + 1;
-  return text.substr(0, end);
-}
+using test::FirstLines;
+using test::WithLine;
 
 int LineCount(const std::string& text) {
   return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
