@@ -11,16 +11,8 @@
 # `make uninstall` still removes that installation.
 cmake_minimum_required(VERSION 3.25)
 
-foreach(var BUILD_DIR SOURCE_DIR PREFIX VERSION)
-  if(NOT ${var})
-    message(FATAL_ERROR "run with -D${var}=...")
-  endif()
-endforeach()
-
-set(problems "")
-function(problem message)
-  set(problems "${problems}  ${message}\n" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/checks.cmake)
+require_variables(BUILD_DIR SOURCE_DIR PREFIX VERSION)
 
 file(REMOVE_RECURSE "${PREFIX}")
 # A file of another program in a shared folder: uninstalling must keep it.

@@ -6,16 +6,8 @@
 #         -P man_pages_test.cmake
 cmake_minimum_required(VERSION 3.25)
 
-foreach(var RQ51 CLI MAN_DIR)
-  if(NOT ${var})
-    message(FATAL_ERROR "run with -D${var}=...")
-  endif()
-endforeach()
-
-set(problems "")
-function(problem message)
-  set(problems "${problems}  ${message}\n" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/checks.cmake)
+require_variables(RQ51 CLI MAN_DIR)
 
 foreach(page rq51 rq51-cli)
   execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 MANWIDTH=80

@@ -7,16 +7,8 @@
 #         -P package_test.cmake
 cmake_minimum_required(VERSION 3.25)
 
-foreach(var BUILD_DIR WORK VERSION)
-  if(NOT ${var})
-    message(FATAL_ERROR "run with -D${var}=...")
-  endif()
-endforeach()
-
-set(problems "")
-function(problem message)
-  set(problems "${problems}  ${message}\n" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/checks.cmake)
+require_variables(BUILD_DIR WORK VERSION)
 
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
