@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -22,8 +23,8 @@ namespace {
 constexpr QChar kIdeographicSpace(0x3000);
 
 constexpr char kCloseCaption[] = RQ51_TR_NOOP("MainWindow", "閉じる(&C)");
-// Left as it is in every language; Alt+L goes to the choice.
-constexpr char kLanguageLabel[] = "言語 / &Language";
+// Left as it is in every language.
+constexpr char kLanguageLabel[] = "言語 / Language";
 
 QString Blanks(int count) { return QString(count, QChar(u' ')); }
 QString IdeographicBlanks(int count) { return QString(count, kIdeographicSpace); }
@@ -200,10 +201,13 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   language_box_->setObjectName(QStringLiteral("LanguageBox"));
   language_box_->setGeometry(385, 421, 168, 27);
   for (const QString& code : AvailableLanguages()) language_box_->addItem(LanguageName(code), code);
-  language_label->setBuddy(language_box_);
-  // Tab keeps going round the menu and the close button only; the choice is
-  // reached by the label's Alt+L.
+  // Tab keeps going round the menu and the close button only; Alt+L goes to
+  // the choice (the label shows no mnemonic, so that it reads the same in
+  // every language).
   language_box_->setFocusPolicy(Qt::ClickFocus);
+  auto* to_language = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_L), this);
+  connect(to_language, &QShortcut::activated, this,
+          [this] { language_box_->setFocus(Qt::ShortcutFocusReason); });
   connect(language_box_, &QComboBox::activated, this, [this](int index) {
     const QString code = language_box_->itemData(index).toString();
     if (code.toStdString() == CurrentLanguage() || !UseLanguage(code)) return;

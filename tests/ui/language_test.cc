@@ -347,6 +347,13 @@ class LanguageTest : public QObject {
     QVERIFY(box != nullptr);
     QCOMPARE(box->count(), AvailableLanguages().size());
     QCOMPARE(box->currentText(), LanguageName(kJapaneseCode));
+    auto* label = windows.main_window()->findChild<QLabel*>(QStringLiteral("LanguageLabel"));
+    QVERIFY(label != nullptr);
+    QCOMPARE(label->text(), QString::fromUtf8("言語 / Language"));
+    windows.main_window()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(windows.main_window()));
+    QTest::keyClick(windows.main_window(), Qt::Key_L, Qt::AltModifier);
+    QVERIFY(box->hasFocus());
     auto* coloring = windows.window(4)->findChild<QAbstractButton*>(QStringLiteral("Coloring"));
     const QString japanese = coloring->text();
 
