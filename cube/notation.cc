@@ -45,27 +45,11 @@ class Reader {
   // A repeat count: a full-width digit １..９ followed by "乗", or "×"
   // followed by a digit 1..9, as the lists show the count in languages other
   // than Japanese; 0 when there is none.
+  // A repetition mark at the current place, taken; 0 when there is none.
   int ReadRepeatCount() {
-    if (const int count = ReadTimesCount(); count != 0) return count;
-    // Full-width digits are EF BC 91 .. EF BC 99 in UTF-8.
-    if (pos_ + 3 + kTimes.size() > text_.size()) return 0;
-    const auto b0 = static_cast<unsigned char>(text_[pos_]);
-    const auto b1 = static_cast<unsigned char>(text_[pos_ + 1]);
-    const auto b2 = static_cast<unsigned char>(text_[pos_ + 2]);
-    if (b0 != 0xEF || b1 != 0xBC || b2 < 0x91 || b2 > 0x99) return 0;
-    if (text_.substr(pos_ + 3, kTimes.size()) != kTimes) return 0;
-    pos_ += 3 + kTimes.size();
-    return b2 - 0x90;
-  }
-
-  // "×" and a digit 1..9; 0 when there is none.
-  int ReadTimesCount() {
-    if (pos_ + kTimesSign.size() + 1 > text_.size()) return 0;
-    if (text_.substr(pos_, kTimesSign.size()) != kTimesSign) return 0;
-    const char digit = text_[pos_ + kTimesSign.size()];
-    if (digit < '1' || digit > '9') return 0;
-    pos_ += kTimesSign.size() + 1;
-    return digit - '0';
+    const RepeatMark mark = RepeatMarkAt(text_, pos_);
+    pos_ += mark.length;
+    return mark.count;
   }
 
   // Appends the move at the current place; false when there is none.
@@ -92,6 +76,25 @@ class Reader {
 };
 
 }  // namespace
+
+RepeatMark RepeatMarkAt(std::string_view text, size_t pos) {
+  // Full-width digits are EF BC 91 .. EF BC 99 in UTF-8.
+  if (pos + 3 + kTimes.size() <= text.size()) {
+    const auto b0 = static_cast<unsigned char>(text[pos]);
+    const auto b1 = static_cast<unsigned char>(text[pos + 1]);
+    const auto b2 = static_cast<unsigned char>(text[pos + 2]);
+    if (b0 == 0xEF && b1 == 0xBC && b2 >= 0x91 && b2 <= 0x99 &&
+        text.substr(pos + 3, kTimes.size()) == kTimes) {
+      return {b2 - 0x90, 3 + kTimes.size()};
+    }
+  }
+  if (pos + kTimesSign.size() + 1 <= text.size() &&
+      text.substr(pos, kTimesSign.size()) == kTimesSign) {
+    const char digit = text[pos + kTimesSign.size()];
+    if (digit >= '1' && digit <= '9') return {digit - '0', kTimesSign.size() + 1};
+  }
+  return {};
+}
 
 MacroReading ReadMacroText(std::string_view text, NotationOptions options) {
   return Reader(text, options).Read();

@@ -44,6 +44,15 @@ struct NotationOptions {
 
 MacroReading ReadMacroText(std::string_view text, NotationOptions options = {});
 
+// The repetition mark at byte `pos` of `text`: a full-width digit １..９ and
+// "乗", or "×" and a digit 1..9. Its count and its length in bytes; a count
+// of 0 where there is none.
+struct RepeatMark {
+  int count = 0;
+  size_t length = 0;
+};
+RepeatMark RepeatMarkAt(std::string_view text, size_t pos);
+
 // A part of a move text as it is written: turns standing alone (`count` 0),
 // or a bracket of turns performed `count` times (1 for a bracket without a
 // count).

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <vector>
 
+#include "cube/notation.h"
 #include "cube/translation.h"
 
 namespace rq51 {
@@ -12,7 +13,6 @@ namespace {
 
 constexpr char kContext[] = "Log";
 constexpr char kCaptionContext[] = "SolverWindow";
-constexpr std::string_view kTimes = "乗";
 
 // The words the methods write into their lists besides move text and piece
 // names: the status lines of the code-keyed steps, and the note on the
@@ -54,18 +54,6 @@ constexpr Punctuation kPunctuation[] = {
     {"\u3000", "  "},      // ideographic space, as wide as two blanks
 };
 
-// The full-width digit "１" .. "９" (EF BC 91 .. EF BC 99 in UTF-8) at `i`
-// followed by "乗", as its value; 0 when there is none.
-int RepetitionAt(std::string_view line, size_t i) {
-  if (i + 3 + kTimes.size() > line.size()) return 0;
-  const auto b0 = static_cast<unsigned char>(line[i]);
-  const auto b1 = static_cast<unsigned char>(line[i + 1]);
-  const auto b2 = static_cast<unsigned char>(line[i + 2]);
-  if (b0 != 0xEF || b1 != 0xBC || b2 < 0x91 || b2 > 0x99) return 0;
-  if (line.substr(i + 3, kTimes.size()) != kTimes) return 0;
-  return b2 - 0x90;
-}
-
 // Whether `line` holds `word` at byte `i`.
 bool HoldsAt(std::string_view line, size_t i, std::string_view word) {
   return line.substr(i, word.size()) == word;
@@ -84,10 +72,10 @@ std::string ShownLine(std::string_view line) {
   shown.reserve(line.size());
   size_t i = 0;
   while (i < line.size()) {
-    if (const int times = RepetitionAt(line, i); times != 0) {
+    if (const RepeatMark mark = RepeatMarkAt(line, i); mark.count != 0) {
       shown += "\u00D7";
-      shown += static_cast<char>('0' + times);
-      i += 3 + kTimes.size();
+      shown += static_cast<char>('0' + mark.count);
+      i += mark.length;
       continue;
     }
     const auto phrase = std::find_if(Phrases().begin(), Phrases().end(),
