@@ -13,6 +13,7 @@
 #include "shell/stage_frame.h"
 #include "solvers/methods.h"
 #include "tests/test_cubes.h"
+#include "tests/window_state.h"
 #include "view3d/cube_geometry.h"
 
 namespace rq51 {
@@ -55,17 +56,7 @@ bool SameFrame(const view3d::Frame& a, const view3d::Frame& b, bool colours = tr
   return true;
 }
 
-// Everything of the window's that the player must leave alone.
-struct WindowState {
-  explicit WindowState(const SolverWindow& window)
-      : table(window.table()), label4(window.label4()) {
-    for (int n : window.ListBoxNumbers()) lists.push_back(window.list_box(n));
-  }
-  bool operator==(const WindowState&) const = default;
-  StateTable table;
-  std::string label4;
-  std::vector<std::vector<std::string>> lists;
-};
+using test::WindowState;
 
 // Lets the clock run until the player rests.
 void RunToRest(CubePlayer& player, ManualClock& clock) {

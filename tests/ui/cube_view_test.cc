@@ -20,6 +20,7 @@
 #include "cube/random_cube.h"
 #include "solvers/methods.h"
 #include "tests/test_cubes.h"
+#include "tests/window_state.h"
 #include "ui/app_setup.h"
 #include "ui/cube_picture.h"
 #include "view3d/cube_geometry.h"
@@ -66,16 +67,7 @@ T* Find(QWidget* parent, const char* name) {
   return widget;
 }
 
-struct WindowState {
-  explicit WindowState(const SolverWindow& window)
-      : table(window.table()), label4(window.label4()) {
-    for (int n : window.ListBoxNumbers()) lists.push_back(window.list_box(n));
-  }
-  bool operator==(const WindowState&) const = default;
-  StateTable table;
-  std::string label4;
-  std::vector<std::vector<std::string>> lists;
-};
+using test::WindowState;
 
 }  // namespace
 

@@ -20,6 +20,7 @@
 
 #include "cube/facelets.h"
 #include "tests/faulty_cubes.h"
+#include "tests/window_state.h"
 #include "ui/app_setup.h"
 #include "ui/cube_view.h"
 #include "ui/explorer_window.h"
@@ -178,12 +179,7 @@ bool ReferenceShown(const QWidget* view) {
 // net on the solution's second line.
 void SolveInOneRun(SolverWindowView& view) {
   SolverWindow& window = view.window();
-  window.scramble_text() = "R U R' U' F2 D L' B2 Rw x";
-  window.ScrambleClick();
-  window.ColoringClick();
-  window.PressButton("CES");
-  window.PressButton("Rx");
-  window.BrowseStep(1);
+  test::SolveScrambledInOneRun(window);
   view.Render();
 }
 

@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "shell/solver_window.h"
+#include "tests/window_state.h"
 #include "ui/app_setup.h"
 #include "ui/explorer_window.h"
 #include "ui/language.h"
@@ -219,12 +220,7 @@ class WindowFitTest : public QObject {
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     SolverWindow& window = view.window();
-    window.scramble_text() = "R U R' U' F2 D L' B2 Rw x";
-    window.ScrambleClick();
-    window.ColoringClick();
-    window.PressButton("CES");
-    window.PressButton("Rx");
-    window.BrowseStep(1);
+    test::SolveScrambledInOneRun(window);
     view.Render();
     QCoreApplication::processEvents();
     // The reference solution's line as it stands once found.
